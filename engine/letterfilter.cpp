@@ -1,0 +1,101 @@
+#include "letterfilter.h"
+
+#include "charactercase.h"
+
+#include <QTextBoundaryFinder>
+
+namespace {
+
+const QString alwaysAllowed = QStringLiteral("0123456789.:!?,;-=");
+
+// Below U+0300 no code unit combines with its neighbour, so each one is a character of its own.
+constexpr char16_t firstCombining = 0x300;
+
+// Where the character that starts at position i ends.
+qsizetype clusterEnd(QStringView text, qsizetype i, std::unique_ptr<QTextBoundaryFinder> &finder)
+{
+    const qsizetype next = i + 1;
+    if (next == text.size() ||
+        (text[i].unicode() < firstCombining && text[next].unicode() < firstCombining))
+        return next;
+    if (!finder)
+        finder = std::make_unique<QTextBoundaryFinder>(QTextBoundaryFinder::Grapheme, text.data(),
+                                                       text.size());
+    finder->setPosition(i);
+    const qsizetype end = finder->toNextBoundary();
+    return end > i ? end : next;
+}
+
+} // namespace
+
+LetterFilter::LetterFilter(QStringView letterSequence)
+{
+    allow(letterSequence);
+    allow(CharacterCase::upper(letterSequence));
+    allow(alwaysAllowed);
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        const char32_t upper = QChar::isSurrogate(c) ? c : QChar::toUpper(c);
+        (*m_singleUpper)[c] = upper < 0x10000 && (*m_single)[upper];
+    }
+}
+
+void LetterFilter::allow(QStringView allowedText)
+{
+    std::unique_ptr<QTextBoundaryFinder> finder;
+    for (qsizetype i = 0; i < allowedText.size();) {
+        const qsizetype end = clusterEnd(allowedText, i, finder);
+        if (end - i == 1)
+            m_single->set(allowedText[i].unicode());
+        else
+            m_clusters.insert(allowedText.mid(i, end - i).toString());
+        i = end;
+    }
+}
+
+template <typename Test> bool LetterFilter::everyCharacter(QStringView text, Test test) const
+{
+    std::unique_ptr<QTextBoundaryFinder> finder;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype end = clusterEnd(text, i, finder);
+        if (!test(text.mid(i, end - i)))
+            return false;
+        i = end;
+    }
+    return true;
+}
+
+bool LetterFilter::allowsCluster(QStringView cluster) const
+{
+    return m_clusters.contains(cluster.toString());
+}
+
+bool LetterFilter::passes(QStringView text) const
+{
+    return everyCharacter(text, [this](QStringView cluster) {
+        return cluster.size() == 1 ? (*m_single)[cluster[0].unicode()] : allowsCluster(cluster);
+    });
+}
+
+bool LetterFilter::passesUpperCased(QStringView text) const
+{
+    return everyCharacter(text, [this](QStringView cluster) {
+        return cluster.size() == 1 ? (*m_singleUpper)[cluster[0].unicode()]
+                                   : allowsCluster(CharacterCase::upper(cluster));
+    });
+}
+
+void LetterFilter::appendPassing(const QString &line, QStringList &queue) const
+{
+    const QStringView view(line);
+    const bool hasBlank = view.contains(u' ');
+    if (hasBlank) {
+        // Words are separated by blanks only; empty words (blanks in a row, at either end)
+        // never reach the queue.
+        for (const QStringView word : view.tokenize(u' ', Qt::SkipEmptyParts)) {
+            if (passes(word))
+                queue.append(word.toString());
+        }
+    }
+    if (passesUpperCased(view))
+        queue.append(line);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "texts.h"
+
+#include <QDir>
+#include <QObject>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <functional>
+
+// The state of a practice session and the operations on it: which letters the learner knows,
+// which word list is used, which words of the current pass still wait, which word is shown.
+// The window shows this state; it never keeps word logic of its own.
+class WordPractice : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class OrderMode
+    {
+        Alphabetical,
+        FileOrder,
+        Random
+    };
+
+    // Returns a number uniformly distributed in [0, 1).
+    using RandomSource = std::function<double()>;
+
+    explicit WordPractice(const QDir &folder = QDir::current(), QObject *parent = nullptr);
+
+    QString letterSequence() const { return m_letterSequence; }
+    // Sets the sequence as it stands; takes effect at the next load.
+    void setLetterSequence(const QString &sequence) { m_letterSequence = sequence; }
+
+    OrderMode orderMode() const { return m_orderMode; }
+    QString orderModeCaption() const;
+
+    QString wordListFileName() const { return m_wordListFileName; }
+    // The error of the last load, in German; empty when it read its file.
+    QString wordListError() const { return m_wordListError; }
+
+    const QStringList &queue() const { return m_queue; }
+    // The entry shown last, hyphens included; empty until the first word is shown.
+    QString currentWord() const { return m_currentWord; }
+    // " 12 Wörter", " 1 Wort"; "0 Wörter" until the first word is shown.
+    QString wordCountText() const { return m_wordCountText; }
+
+    void setRandomSource(RandomSource source);
+    void seedRandom(quint32 seed) { m_generator.seed(seed); }
+
+    // Rebuilds the queue from the word-list file through the letter filter, sorted in the
+    // mode "nach A B C". Leaves the current word and the count alone.
+    void loadWordList();
+
+    // Takes the next entry out of the queue (refilling it first when it is empty) and makes
+    // it the current word. Returns false, changing nothing, when the list yields no entry.
+    bool showNextWord();
+
+    // Advances "nach A B C" → "nach Reihe" → "nach Zufall" → "nach A B C" and shows the
+    // first word of a new pass.
+    void switchOrderMode();
+
+    // Takes a letter sequence the teacher entered (empty means "abc") and rebuilds the queue.
+    void enterLetterSequence(const QString &entered);
+
+    // Makes the file, named as the file chooser lists it, the word list: its name upper-cased,
+    // the queue rebuilt and the next word shown.
+    void chooseWordListFile(const QString &listedName);
+
+signals:
+    // A new current word and count: the window draws them.
+    void wordShown();
+    // The queue was sorted; the font chooser, which the sort once borrowed, closes and refills.
+    void queueSorted();
+    // A load ended; error is empty when the file was read.
+    void wordListLoaded(const QString &error);
+
+private:
+    static QString countText(qsizetype remaining);
+    qsizetype nextPosition();
+
+    QDir m_folder;
+    QString m_letterSequence = Texts::letterSequencePlaceholder;
+    OrderMode m_orderMode = OrderMode::Alphabetical;
+    QString m_wordListFileName = Texts::defaultWordListFile;
+    QString m_wordListError;
+    QStringList m_queue;
+    QString m_currentWord;
+    QString m_wordCountText = Texts::wordCountInitial;
+    QRandomGenerator m_generator;
+    RandomSource m_random;
+};
