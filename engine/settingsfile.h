@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -36,6 +37,7 @@ public:
         int secondColourIndex = 7;   // the file's, or 7 when anything failed
         std::optional<int> fontSize; // set only when Complete
         QString fontName;            // the file's, or "Lateinaus" when anything failed
+        friend bool operator==(const ReadResult &, const ReadResult &) = default;
     };
 
     struct WriteResult

@@ -1,0 +1,12 @@
+#include "syllableruns.h"
+
+QList<SyllableRun> SyllableRuns::of(const QString &word)
+{
+    QList<SyllableRun> runs{{QStringLiteral(" "), 0}};
+    const QStringList pieces = word.split(u'-');
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        if (!pieces[k].isEmpty())
+            runs.append({pieces[k], static_cast<int>(k % 2)});
+    }
+    return runs;
+}
