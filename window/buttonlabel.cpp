@@ -1,0 +1,69 @@
+#include "buttonlabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ButtonLabel::ButtonLabel(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+}
+
+void ButtonLabel::setBorder(bool border)
+{
+    m_border = border;
+    // The text keeps clear of the frame line.
+    const int margin = border ? 1 : 0;
+    setContentsMargins(margin, margin, margin, margin);
+    update();
+}
+
+void ButtonLabel::setColours(const QColor &background, const QColor &text)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    setPalette(colours);
+}
+
+void ButtonLabel::setBackgroundColour(const QColor &background)
+{
+    setColours(background, palette().color(QPalette::WindowText));
+}
+
+QColor ButtonLabel::backgroundColour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void ButtonLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ButtonLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void ButtonLabel::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click: its release must not count as a click.
+    m_pressed = false;
+}
+
+void ButtonLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_border)
+        return;
+    QPainter painter(this);
+    painter.setPen(QColor(Qt::black));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

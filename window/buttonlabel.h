@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+
+// A flat label that acts as a button: a press and a release inside it are one click. It never
+// takes the keyboard focus and has no pressed look; the second click of a double click raises
+// no click. Labels that only show text are the same control with nobody listening.
+class ButtonLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ButtonLabel(QWidget *parent = nullptr);
+
+    // A single one-pixel frame line in the frame colour, drawn over the label's edge.
+    void setBorder(bool border);
+    bool hasBorder() const { return m_border; }
+
+    void setColours(const QColor &background, const QColor &text);
+    void setBackgroundColour(const QColor &background);
+    QColor backgroundColour() const;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_border = false;
+    bool m_pressed = false;
+};

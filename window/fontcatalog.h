@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+// Which of the supported font families the font chooser offers.
+class FontCatalog
+{
+public:
+    // Gives the font family names of the system, repeats allowed, in the system's order.
+    using Source = std::function<QStringList()>;
+
+    // The eight families the chooser can offer, in the order they are compared.
+    static const QStringList &supportedFamilies();
+
+    // The families of the system's font database, followed by each supported name that is
+    // not installed but for which the font configuration substitutes a metric-compatible
+    // font with a strong binding (as "Liberation Sans" stands in for "Arial"). A weak
+    // fallback, such as a general sans-serif font for "Verdana", does not count.
+    static QStringList systemFamilies();
+
+    // Those of the families that are supported names, compared exactly (whole name, letter
+    // case included), one entry per occurrence, in alphabetical order.
+    static QStringList offeredFamilies(const QStringList &families);
+
+private:
+    static bool hasStrongSubstitute(const QString &family);
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "fontcatalog.h"
+#include "layouttable.h"
+
+#include <QDir>
+#include <QWidget>
+
+class Band;
+class ButtonLabel;
+class PopupList;
+class QScrollBar;
+class UserDialogs;
+class WordField;
+class WordPractice;
+
+// The one window of the program. It shows the state of the word practice and turns clicks
+// and keys into its operations; it keeps no word logic of its own. Every control bears its
+// given name as objectName (Bezeichnung6 for "X", farbfeld for the word field, ...).
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        QDir folder = QDir::current();  // word lists and silben.ini
+        UserDialogs *dialogs = nullptr; // not owned, must outlive
+        FontCatalog::Source fontSource = &FontCatalog::systemFamilies;
+    };
+
+    // Builds the window and runs the start-up: centred, font chooser filled, settings
+    // applied, first word drawn, random generator seeded. The hint comes once the window is
+    // first shown.
+    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+
+    // The outer window width and the screen width in twips, noted at start-up.
+    QString startupWindowWidth() const { return m_startupWindowWidth; }
+    QString startupScreenWidth() const { return m_startupScreenWidth; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    ButtonLabel *addLabel(const QString &name);
+    PopupList *addPopupList(const QString &name);
+    void wireEvents();
+    void startUp();
+    void centreOnScreen();
+
+    void showNextWord();
+    void drawColouredWord();
+    void onWordShown();
+    void onWordListLoaded(const QString &error);
+    void onQueueSorted();
+
+    void fillFontList();
+    void fillFileList();
+    void loadSettings();
+    void saveSettings();
+
+    void setFirstColour(int index);
+    void setSecondColour(int index);
+    void setFieldFontSize(int points);
+    void setWidthMode(WidthMode mode);
+
+    static bool isShown(const PopupList *list);
+    void toggleList(PopupList *list);
+    void hideList(PopupList *list);
+    void chooseFont(const QString &family);
+    void chooseWordListFile(const QString &listedName);
+    void enterLetterSequence();
+    void switchOrderMode();
+
+    void greet();
+    bool runExitSequence();
+
+    UserDialogs *m_dialogs;
+    FontCatalog::Source m_fontSource;
+    QDir m_folder;
+    WordPractice *m_practice;
+
+    Band *m_band = nullptr;
+    ButtonLabel *m_exit = nullptr;
+    ButtonLabel *m_fontsButton = nullptr;
+    ButtonLabel *m_firstSwatch = nullptr;
+    ButtonLabel *m_secondSwatch = nullptr;
+    ButtonLabel *m_letterEntry = nullptr;
+    ButtonLabel *m_letterSequence = nullptr;
+    ButtonLabel *m_orderMode = nullptr;
+    ButtonLabel *m_filesButton = nullptr;
+    ButtonLabel *m_narrow = nullptr;
+    ButtonLabel *m_medium = nullptr;
+    ButtonLabel *m_wide = nullptr;
+    ButtonLabel *m_fileName = nullptr;
+    ButtonLabel *m_wordCount = nullptr;
+    WordField *m_field = nullptr;
+    QScrollBar *m_sizeBar = nullptr;
+    PopupList *m_fontList = nullptr;
+    PopupList *m_fileList = nullptr;
+
+    int m_firstColourIndex = 0;
+    int m_secondColourIndex = 0;
+    QString m_startupWindowWidth;
+    QString m_startupScreenWidth;
+    bool m_shownBefore = false;
+    bool m_ending = false;
+};

@@ -1,0 +1,44 @@
+#include "messageboxdialogs.h"
+
+#include <QInputDialog>
+
+void MessageBoxDialogs::inform(QWidget *parent, const QString &title, const QString &text)
+{
+    showBox(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBoxDialogs::warn(QWidget *parent, const QString &title, const QString &text)
+{
+    showBox(parent, QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool MessageBoxDialogs::confirm(QWidget *parent, const QString &title, const QString &question)
+{
+    return showBox(parent, QMessageBox::Question, title, question,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString MessageBoxDialogs::askText(QWidget *parent, const QString &title, const QString &prompt,
+                                   const QString &text)
+{
+    bool ok = false;
+    const QString entered =
+        QInputDialog::getText(parent, title, withLineBreaks(prompt), QLineEdit::Normal, text, &ok);
+    return ok ? entered : QString();
+}
+
+QString MessageBoxDialogs::withLineBreaks(const QString &text)
+{
+    QString shown = text;
+    return shown.replace(u'\r', u'\n');
+}
+
+int MessageBoxDialogs::showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                               const QString &text, QMessageBox::StandardButtons buttons,
+                               QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, withLineBreaks(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}

@@ -1,0 +1,36 @@
+#include "popuplist.h"
+
+#include <QScopedValueRollback>
+
+PopupList::PopupList(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::ClickFocus);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::itemSelectionChanged, this, &PopupList::onSelectionChanged);
+}
+
+void PopupList::refill(const QStringList &entries)
+{
+    const QScopedValueRollback guard(m_refilling, true);
+    clear();
+    addItems(entries);
+    setCurrentRow(-1, QItemSelectionModel::Clear);
+}
+
+void PopupList::onSelectionChanged()
+{
+    if (m_refilling)
+        return;
+    const QList<QListWidgetItem *> selected = selectedItems();
+    if (!selected.isEmpty())
+        emit chosen(selected.first()->text());
+}
+
+void PopupList::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The first click of the pair already chose; the second is no click.
+}

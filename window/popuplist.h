@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QListWidget>
+
+// A single-selection list that is parked out of sight and shown on demand. It raises chosen()
+// only when the user changes its selection, by mouse or by keyboard: filling or clearing the
+// list never chooses, and a double click chooses once.
+class PopupList : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PopupList(QWidget *parent = nullptr);
+
+    // Replaces the entries, in the order given, and leaves no entry selected.
+    void refill(const QStringList &entries);
+
+signals:
+    void chosen(const QString &entry);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void onSelectionChanged();
+
+    bool m_refilling = false;
+};

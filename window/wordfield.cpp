@@ -1,0 +1,74 @@
+#include "wordfield.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+WordField::WordField(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_drawnFont = font();
+}
+
+void WordField::drawColouredWord(const QList<SyllableRun> &runs, const QColor &first,
+                                 const QColor &second)
+{
+    m_runs = runs;
+    m_colours[0] = first;
+    m_colours[1] = second;
+    m_drawnFont = font();
+    update();
+}
+
+QRect WordField::drawingArea() const
+{
+    return rect().adjusted(1, 1, -1, -1);
+}
+
+void WordField::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QColor(Qt::black));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const QRect area = drawingArea();
+    painter.fillRect(area, palette().color(QPalette::Base));
+    painter.setClipRect(area);
+    painter.setFont(m_drawnFont);
+
+    // One character at a time, each right after the previous one, as a typewriter would:
+    // a colour change between two characters never moves them.
+    const QFontMetricsF metrics(m_drawnFont, this);
+    const qreal baseline = area.top() + metrics.ascent();
+    qreal x = area.left();
+    for (const SyllableRun &run : std::as_const(m_runs)) {
+        painter.setPen(m_colours[run.colourSlot == 0 ? 0 : 1]);
+        for (const QChar character : run.text) {
+            const QString glyph(character);
+            painter.drawText(QPointF(x, baseline), glyph);
+            x += metrics.horizontalAdvance(glyph);
+        }
+        if (x > area.right())
+            break;
+    }
+}
+
+void WordField::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void WordField::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void WordField::mouseDoubleClickEvent(QMouseEvent *)
+{
+    m_pressed = false;
+}
