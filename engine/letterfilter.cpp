@@ -8,15 +8,21 @@ namespace {
 
 const QString alwaysAllowed = QStringLiteral("0123456789.:!?,;-=");
 
-// Below U+0300 no code unit combines with its neighbour, so each one is a character of its own.
+// Below U+0300 no code unit combines with its neighbour, so each one is a character of its own,
+// except CR LF, which counts as one.
 constexpr char16_t firstCombining = 0x300;
+
+bool standsAlone(QChar c, QChar next)
+{
+    return c.unicode() < firstCombining && next.unicode() < firstCombining &&
+           !(c == u'\r' && next == u'\n');
+}
 
 // Where the character that starts at position i ends.
 qsizetype clusterEnd(QStringView text, qsizetype i, std::unique_ptr<QTextBoundaryFinder> &finder)
 {
     const qsizetype next = i + 1;
-    if (next == text.size() ||
-        (text[i].unicode() < firstCombining && text[next].unicode() < firstCombining))
+    if (next == text.size() || standsAlone(text[i], text[next]))
         return next;
     if (!finder)
         finder = std::make_unique<QTextBoundaryFinder>(QTextBoundaryFinder::Grapheme, text.data(),
@@ -33,10 +39,6 @@ LetterFilter::LetterFilter(QStringView letterSequence)
     allow(letterSequence);
     allow(CharacterCase::upper(letterSequence));
     allow(alwaysAllowed);
-    for (char32_t c = 0; c < 0x10000; ++c) {
-        const char32_t upper = QChar::isSurrogate(c) ? c : QChar::toUpper(c);
-        (*m_singleUpper)[c] = upper < 0x10000 && (*m_single)[upper];
-    }
 }
 
 void LetterFilter::allow(QStringView allowedText)
@@ -71,16 +73,18 @@ bool LetterFilter::allowsCluster(QStringView cluster) const
 
 bool LetterFilter::passes(QStringView text) const
 {
-    return everyCharacter(text, [this](QStringView cluster) {
+    return everyCharacter(text, [this](QStringView cluster) -> bool {
         return cluster.size() == 1 ? (*m_single)[cluster[0].unicode()] : allowsCluster(cluster);
     });
 }
 
 bool LetterFilter::passesUpperCased(QStringView text) const
 {
-    return everyCharacter(text, [this](QStringView cluster) {
-        return cluster.size() == 1 ? (*m_singleUpper)[cluster[0].unicode()]
-                                   : allowsCluster(CharacterCase::upper(cluster));
+    return everyCharacter(text, [this](QStringView cluster) -> bool {
+        if (cluster.size() > 1)
+            return allowsCluster(CharacterCase::upper(cluster));
+        // A lone surrogate has no case; QChar::toUpper leaves it as it is.
+        return (*m_single)[cluster[0].toUpper().unicode()];
     });
 }
 

@@ -31,9 +31,8 @@ private:
     bool allowsCluster(QStringView cluster) const;
     void allow(QStringView allowedText);
 
-    // Single UTF-16 characters, by code unit; also the same looked up after upper-casing.
+    // Characters of a single UTF-16 code unit, by code unit.
     std::unique_ptr<std::bitset<0x10000>> m_single = std::make_unique<std::bitset<0x10000>>();
-    std::unique_ptr<std::bitset<0x10000>> m_singleUpper = std::make_unique<std::bitset<0x10000>>();
     // Characters that take more than one code unit (surrogate pairs, combining sequences).
     QSet<QString> m_clusters;
 };
