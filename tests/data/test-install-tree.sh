@@ -21,7 +21,7 @@ fail() {
 
 expected=(
     bin/trabelo-launcher
-    bin/seed-workfolder
+    bin/trabelo-seed-workfolder
     share/applications/org.trabelo.Trabelo.desktop
     share/metainfo/org.trabelo.Trabelo.metainfo.xml
     share/icons/hicolor/scalable/apps/org.trabelo.Trabelo.svg
@@ -33,7 +33,7 @@ expected=(
 for path in "${expected[@]}"; do
     [[ -f "$prefix/$path" ]] || fail "$path not installed"
 done
-for program in trabelo-launcher seed-workfolder; do
+for program in trabelo-launcher trabelo-seed-workfolder; do
     [[ -x "$prefix/bin/$program" ]] || fail "bin/$program not executable"
 done
 lists=$(find "$prefix/share/trabelo/wordlists" -name '*.TXT' | wc -l)
