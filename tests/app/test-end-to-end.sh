@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Drives the real program on a virtual X display, as a teacher would: dismisses the hint,
+# shows words by key presses, answers "Nein" and then "Ja" to the exit question, and checks
+# the settings file it leaves behind, byte for byte.
+# Usage: test-end-to-end.sh PATH-TO-TRABELO
+set -euo pipefail
+program=$1
+
+if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
+    exec xvfb-run -a -s "-screen 0 1600x1200x24" env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
+fi
+
+unset QT_QPA_PLATFORM # the real window, on the X server
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+printf 'so\r\nRo-se\r\nO-ma\r\nHaus\r\n' >SILBEN.TXT
+printf 'Ro Se\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >silben.ini
+cp silben.ini before.ini
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+window() { timeout 10 xdotool search --sync --name "$1" | head -n 1; }
+shot() { import -window root "$work/$1.png"; }
+differ() { ! compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>/dev/null; }
+
+"$program" &
+pid=$!
+
+window '^Hinweis$' >/dev/null || fail "no hint box"
+xdotool key Return
+sleep 0.5
+xdotool search --name '^Hinweis$' >/dev/null && fail "the hint box stayed open"
+
+shot first
+xdotool key space
+sleep 0.3
+shot second
+differ first second || fail "a key press showed no new word"
+xdotool key shift
+sleep 0.3
+shot third
+differ second third || fail "Shift alone showed no new word"
+
+main=""
+for w in $(xdotool search --name '^Trabelo$'); do
+    [[ $(xdotool getwindowgeometry "$w") == *"Geometry: 928x474"* ]] && main=$w
+done
+[[ -n "$main" ]] || fail "no main window of 928 x 474 pixels"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click_exit() { xdotool mousemove $((X + 24)) $((Y + 24)) click 1; }
+
+click_exit
+window '^Trabelo beenden$' >/dev/null || fail "X asked nothing"
+xdotool key Return # the default answer is "Nein"
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "Enter at the exit question ended the program"
+cmp -s silben.ini before.ini || fail "Nein wrote the settings"
+
+click_exit
+window '^Trabelo beenden$' >/dev/null || fail "X asked nothing the second time"
+xdotool key alt+j
+sleep 0.5
+cmp -s silben.ini before.ini || fail "the settings were written before the farewell box closed"
+xdotool key Return
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end after the farewell box"
+wait "$pid" || fail "the program ended with an error"
+
+printf 'rose\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >expected.ini
+cmp silben.ini expected.ini || fail "silben.ini differs: $(xxd silben.ini)"
+echo "end-to-end: hint, words by key, No, Yes, farewell, settings saved"
