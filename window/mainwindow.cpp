@@ -210,10 +210,9 @@ void MainWindow::greet()
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Any key, a modifier alone or an automatic repeat included, shows the next word first;
-    // the focused control then handles it as usual. A key that closes a modal box never
-    // reaches this window.
-    if (watched == windowHandle() && event->type() == QEvent::KeyPress && !m_ending &&
-        !QApplication::activeModalWidget())
+    // the focused control then handles it as usual. While a modal box is open the toolkit
+    // delivers no key to this window, so the Enter that closes the hint shows no word.
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress && !m_ending)
         showNextWord();
     return QWidget::eventFilter(watched, event);
 }
