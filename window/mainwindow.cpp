@@ -13,7 +13,6 @@
 #include "wordfield.h"
 #include "wordpractice.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -92,6 +91,7 @@ void MainWindow::buildControls()
     m_sizeBar->setPageStep(LayoutTable::sizeBarStep);
     m_sizeBar->setValue(LayoutTable::sizeBarStart);
     m_sizeBar->setFocusPolicy(Qt::ClickFocus);
+    m_sizeBar->setContextMenuPolicy(Qt::NoContextMenu); // the bar only sets the size
 
     m_fontList = addPopupList(QStringLiteral("Liste1"));
     m_fileList = addPopupList(QStringLiteral("Datei1"));
