@@ -23,7 +23,9 @@ QString TextCodec::decode(QByteArrayView bytes)
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
 
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder is told to keep a leading byte order mark, so it is dropped exactly once.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         if (text.startsWith(QChar(0xFEFF)) && bytes.startsWith(utf8Bom))

@@ -8,6 +8,7 @@
 #include <QTextBoundaryFinder>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -21,10 +22,12 @@ int characterCount(const QString &text)
     return count;
 }
 
-void check(bool condition)
+void check(bool condition, int line = __builtin_LINE())
 {
-    if (!condition)
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_settings: check at line %d failed\n", line);
         std::abort();
+    }
 }
 
 void checkOutcome(const SettingsFile::ReadResult &read)

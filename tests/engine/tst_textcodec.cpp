@@ -28,6 +28,9 @@ void TestTextCodec::decode_data()
     QTest::addRow("utf-8 umlauts") << QByteArray("\xC3\xA4pfel \xC3\x9F") << u"äpfel ß"_s;
     QTest::addRow("utf-8 byte order mark dropped")
         << QByteArray("\xEF\xBB\xBFRo-s\xC3\xA9") << u"Ro-sé"_s;
+    // Regression: the decoder dropped the mark itself and then a second U+FEFF of the text.
+    QTest::addRow("only the first byte order mark dropped")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA4") << u"\uFEFFä"_s;
     QTest::addRow("decomposed umlaut composed") << QByteArray("u\xCC\x88") << QString(QChar(0xFC));
     QTest::addRow("invalid utf-8 after a bom is windows-1252")
         << QByteArray("\xEF\xBB\xBF\xE4") << u"ï»¿ä"_s;
