@@ -7,143 +7,89 @@
 #include "wordfield.h"
 #include "wordpractice.h"
 
-#include <QFile>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 #include <memory>
 
-// Stands in for the modal boxes: notes every box asked for and answers as scripted.
-class FakeDialogs : public UserDialogs
+using namespace Qt::StringLiterals;
+
+// Stands in for the modal boxes: notes the kind and the text of each, answers as told.
+struct FakeDialogs : UserDialogs
 {
-public:
-    struct Call
-    {
-        QString kind; // inform, warn, confirm, askText
-        QString title;
-        QString text;
-        QString defaultText;
-    };
+    using Text = const QString &;
+    QStringList boxes, texts;            // kinds: inform, warn, ask, input
+    QString answer;                      // Yes if not empty; what the input box gives
+    std::function<void()> onBox = [] {}; // sees the program's state while a box is open
 
-    QList<Call> calls;
-    bool confirmAnswer = false;
-    QString textAnswer;                       // what askText returns; empty stands for Cancel too
-    std::function<void(const Call &)> onCall; // sees the program's state while a box is open
-
-    QStringList kinds() const
+    QString note(Text kind, Text text)
     {
-        QStringList result;
-        for (const Call &call : calls)
-            result << call.kind + u':' + call.title;
-        return result;
+        boxes << kind;
+        texts << text;
+        onBox();
+        return answer;
     }
-
-    void inform(QWidget *, const QString &title, const QString &text) override
+    void inform(QWidget *, Text, Text text) override { note(u"inform"_s, text); }
+    void warn(QWidget *, Text, Text text) override { note(u"warn"_s, text); }
+    bool confirm(QWidget *, Text, Text text) override { return !note(u"ask"_s, text).isEmpty(); }
+    QString askText(QWidget *, Text, Text prompt, Text text) override
     {
-        note({QStringLiteral("inform"), title, text, {}});
-    }
-    void warn(QWidget *, const QString &title, const QString &text) override
-    {
-        note({QStringLiteral("warn"), title, text, {}});
-    }
-    bool confirm(QWidget *, const QString &title, const QString &question) override
-    {
-        note({QStringLiteral("confirm"), title, question, {}});
-        return confirmAnswer;
-    }
-    QString askText(QWidget *, const QString &title, const QString &prompt,
-                    const QString &text) override
-    {
-        note({QStringLiteral("askText"), title, prompt, text});
-        return textAnswer;
-    }
-
-private:
-    void note(const Call &call)
-    {
-        calls.append(call);
-        if (onCall)
-            onCall(call);
+        return note(u"input"_s, prompt + u'|' + text);
     }
 };
 
-// A working folder of its own, the fake boxes and a chosen font list, from which a test opens
-// the main window and finds its controls by name.
-class WindowFixture
+// The main window in a folder of its own, with the fake boxes and an injected font list.
+struct WindowFixture
 {
-public:
-    QStringList fonts{QStringLiteral("Arial")};
+    QTemporaryDir dir;
+    QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
-
-    QDir dir() const { return QDir(m_dir.path()); }
-    QString path(const QString &name) const { return m_dir.filePath(name); }
+    std::unique_ptr<MainWindow> window;
 
     void write(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(path(name));
+        QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-
     QByteArray read(const QString &name) const
     {
-        QFile file(path(name));
+        QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    MainWindow &open()
+    // With this SILBEN.TXT; the default one shows ab, ab-ba, ba in the mode "nach A B C".
+    MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
-        m_window = std::make_unique<MainWindow>(MainWindow::Services{
-            .folder = dir(), .dialogs = &dialogs, .fontSource = [this] { return fonts; }});
-        return *m_window;
+        write(u"SILBEN.TXT"_s, words);
+        window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }}));
+        return *window;
     }
-
-    // Shows the window and lets the hint come, as at every start.
-    MainWindow &openShown()
+    // Shown and active, as at every start: the hint has come.
+    bool openShown()
     {
         open().show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
-            qWarning("the window was not exposed");
-        QCoreApplication::processEvents();
-        return *m_window;
+        return QTest::qWaitForWindowActive(window.get());
     }
 
-    template <typename Control = QWidget> Control *control(const QString &name)
+    template <typename Control = QWidget> Control *get(const QString &name) const
     {
-        return m_window->findChild<Control *>(name, Qt::FindDirectChildrenOnly);
+        return window->findChild<Control *>(name, Qt::FindDirectChildrenOnly);
     }
-    ButtonLabel *label(const QString &name) { return control<ButtonLabel>(name); }
-    PopupList *list(const QString &name) { return control<PopupList>(name); }
-    WordField *field() { return control<WordField>(QStringLiteral("farbfeld")); }
-    QScrollBar *sizeBar() { return control<QScrollBar>(QStringLiteral("VBildlauf1")); }
-    WordPractice *practice() { return m_window->findChild<WordPractice *>(); }
-
-    void click(const QString &labelName) { QTest::mouseClick(label(labelName), Qt::LeftButton); }
-
+    ButtonLabel *label(const QString &name) const { return get<ButtonLabel>(name); }
+    WordField *field() const { return get<WordField>(u"farbfeld"_s); }
+    QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
+    void click(const QString &name) const { QTest::mouseClick(label(name), Qt::LeftButton); }
     // Clicks the entry as a user would, on the list's viewport.
     static void clickEntry(PopupList *list, int row)
     {
-        const QRect entry = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
     }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
+    static QStringList entries(const PopupList *list)
+    {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+        return texts;
+    }
 };
-
-// The widget as it is painted, pixel for pixel.
-inline QImage picture(QWidget *widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-inline bool contains(const QImage &image, QRgb colour)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                return true;
-    return false;
-}

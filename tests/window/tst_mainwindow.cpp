@@ -1,0 +1,361 @@
+#include "windowfixture.h"
+
+#include "germantranslation.h"
+#include "messageboxdialogs.h"
+#include "syllableruns.h"
+#include "texts.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+// One control as laid out: pixels are twips / 15, colours 0xRRGGBB. The values are written
+// here from the layout description, never taken from the program's own table.
+struct Row
+{
+    const char *name;
+    QRect rect;
+    QRgb background, text; // text: of its caption or entries; background 0: the toolkit's look
+    const char *caption = "", *tooltip = "";
+    QRgb edge = 0;                // its corner pixels: black for a border
+    const char *family = "Arial"; // null: no font of its own
+    qreal points = 18;
+    int alignment = Qt::AlignHCenter;
+};
+
+const QRgb magenta = 0x800080, grey = 0xc0c0c0; // the colours 5 and 7
+const QByteArray settings = "Ab C d\r\n 3 \r\n 9 \r\n 60 \r\nCourier New\r\n";
+
+// The columns holding a pixel of exactly one of the colours; antialiased edges are blends.
+QList<int> columnsOf(const QImage &image, const QList<QRgb> &colours)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height() && !columns.endsWith(x); ++y)
+            if (colours.contains(image.pixel(x, y) & 0xffffff))
+                columns << x;
+    return columns;
+}
+
+// The word drawn with the colours 5 and 7 into a field of this width, in Arial 48 pt bold.
+QImage drawn(const QString &word, int width = 600)
+{
+    WordField field;
+    field.resize(width, 200);
+    field.setFont(QFont(u"Arial"_s, 48, QFont::Bold));
+    field.drawColouredWord(SyllableRuns::of(word), QColor(magenta), QColor(grey));
+    return field.grab().toImage();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::optional<WindowFixture> f;
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(installGermanTranslation(qApp), "no German translation"); }
+    void init() { f.emplace(); }
+
+    void layout_data()
+    {
+        QTest::addColumn<Row>("row");
+        const QRgb white = 0xffffff, black = 0, light = 0xe0e0e0;
+        const char *ms = "MS Sans Serif";
+        auto add = [](const Row &row) { QTest::addRow("%s", row.name) << row; };
+        add({"Bezeichnung6", QRect(8, 8, 33, 33), 0x0000ff, 0xff0000, "X", "Beenden"});
+        add({"Bezeichnung5", QRect(48, 8, 33, 33), 0x008000, white, "S", "Schriften"});
+        // The swatches show the colours 5 and 7 once the start-up found no settings file.
+        add({"Bezeichnung9", QRect(88, 8, 33, 33), magenta, white, "1", "Erste Farbe"});
+        add({"Bezeichnung10", QRect(120, 8, 33, 33), grey, white, "2", "Zweite Farbe"});
+        add({"Label1", QRect(160, 8, 73, 33), 0xffff00, black, "ABC", "Lauteingabe"});
+        add({"abc", QRect(240, 8, 473, 33), white, black, "abc", "Lautfolge"});
+        add({"Bezeichnung11", QRect(720, 8, 161, 33), 0xffc0c0, black, "nach A B C", "Sortierung"});
+        add({"Bezeichnung2", QRect(888, 8, 33, 33), 0xc04000, white, "T", "Textdateien"});
+        add({"Label2", QRect(8, 448, 41, 17), 0xff8000, black, "-", "", black, ms, 12});
+        add({"Label3", QRect(56, 448, 41, 17), 0xff0000, black, "- -", "", black, ms, 12});
+        add({"Label4", QRect(104, 448, 41, 17), 0xc000c0, black, "- - -", "", black, ms, 12});
+        add({"Bezeichnung1", QRect(152, 450, 201, 19), light, 0x404040, "SILBEN.TXT", "", light, ms,
+             8.25, Qt::AlignLeft});
+        add({"Bezeichnung7", QRect(800, 448, 121, 17), light, black, "0 Wörter", "Wörterzahl",
+             light, ms, 9.75, Qt::AlignRight});
+        add({"Liste1", QRect(80, 600, 153, 98), 0x008000, white, "", "", black, "Arial", 9.75});
+        add({"Datei1", QRect(720, 600, 169, 130), 0xc04000, white, "", "", black, "Arial", 9.75});
+        // The field shows no text; its font: no settings file, and the size bar's value.
+        add({"farbfeld", QRect(24, 64, 897, 377), white, white, "", "", black, "Lateinaus", 48});
+        add({"VBildlauf1", QRect(8, 64, 17, 377), 0, 0, "", "", 0, nullptr});
+        add({"Figur2", QRect(0, 0, 929, 49), grey, grey, "", "", 0x808080, nullptr});
+    }
+
+    void layout()
+    {
+        QFETCH(Row, row);
+        f->open("xyz\r\n"); // no word passes "abc": the count keeps its first text
+        QWidget *control = f->get(QString::fromLatin1(row.name));
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), row.rect);
+        QCOMPARE(control->toolTip(), QString::fromUtf8(row.tooltip));
+        QCOMPARE(control->property("text").toString(), QString::fromUtf8(row.caption));
+        const QFont font = control->font();
+        if (row.family)
+            QCOMPARE(u"%1 %2 %3"_s.arg(font.family()).arg(font.pointSizeF()).arg(font.weight()),
+                     u"%1 %2 700"_s.arg(QString::fromLatin1(row.family)).arg(row.points));
+        if (!row.background)
+            return;
+        const QImage image = control->grab().toImage();
+        const int right = row.rect.width() - 1, bottom = row.rect.height() - 1;
+        QCOMPARE(QColor(image.pixel(0, 0)), QColor(row.edge));
+        QCOMPARE(QColor(image.pixel(right, bottom)), QColor(row.edge));
+        const int clearX = row.alignment == Qt::AlignRight ? 4 : right - 4; // away from the text
+        QCOMPARE(QColor(image.pixel(clearX, bottom - 4)), QColor(row.background));
+        if (auto *label = qobject_cast<ButtonLabel *>(control))
+            QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), row.alignment);
+        QVERIFY2(!columnsOf(image.copy(1, 1, right - 1, bottom - 1), {row.text}).isEmpty(),
+                 "no pixel in the text colour inside the frame");
+    }
+
+    void syllableColours_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("first");
+        QTest::addColumn<bool>("second");
+        QTest::addRow("two syllables") << u"Ro-se"_s << true << true;
+        QTest::addRow("leading hyphen: second colour only") << u"-ab"_s << false << true;
+        QTest::addRow("trailing hyphen changes nothing") << u"ab-"_s << true << false;
+        QTest::addRow("two hyphens switch twice") << u"a--b"_s << true << false;
+        QTest::addRow("empty word") << QString() << false << false;
+    }
+
+    void syllableColours()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, first);
+        QFETCH(bool, second);
+        const QImage image = drawn(word);
+        const QList<int> firsts = columnsOf(image, {magenta}), seconds = columnsOf(image, {grey});
+        QCOMPARE(!firsts.isEmpty(), first);
+        QCOMPARE(!seconds.isEmpty(), second);
+        if (first && second) // the first syllable lies wholly left of the second
+            QVERIFY(firsts.last() < seconds.first());
+        // Hyphens take no room: the letters stand where the word without them puts them.
+        QCOMPARE(columnsOf(image, {magenta, grey}),
+                 columnsOf(drawn(QString(word).remove(u'-')), {magenta}));
+    }
+
+    void tooWideWordIsCutAtTheEdge()
+    {
+        const QImage image = drawn(QString(40, u'W'), 300);
+        QCOMPARE(QColor(image.pixel(299, 30)), QColor(Qt::black)); // the frame stays
+        QVERIFY(!columnsOf(image.copy(290, 0, 9, 200), {magenta}).isEmpty());
+    }
+
+    void startUpAppliesTheSettingsBeforeTheFirstWord()
+    {
+        // With the bar's own size nothing redraws the first word: it shows what came before it.
+        f->write(u"silben.ini"_s, "xyz\r\n 2 \r\n 4 \r\n 48 \r\nCourier New\r\n");
+        f->fonts = {u"Fibel"_s, u"Arial Black"_s}; // none of the eight
+        f->open("Ab-ba\r\nXy-yx\r\n");
+        QCOMPARE(f->get<PopupList>(u"Liste1"_s)->count(), 0);
+        QCOMPARE(f->word(), u"Xy-yx"_s);
+        QCOMPARE(f->field()->font().family(), u"Courier New"_s);
+        const QImage image = f->field()->grab().toImage();
+        QVERIFY(!columnsOf(image, {0x008000}).isEmpty() && !columnsOf(image, {0x800000}).isEmpty());
+        QVERIFY(f->dialogs.boxes.isEmpty()); // the hint waits for the window to show
+        f->click(u"Bezeichnung9"_s);         // the next first colour, 3, drawn at once
+        QVERIFY(!columnsOf(f->field()->grab().toImage(), {0x008080}).isEmpty());
+    }
+
+    void keysShowAWordFirst()
+    {
+        f->fonts = {u"Arial"_s, u"Verdana"_s};
+        QVERIFY(f->openShown());
+        QWindow *window = f->window->windowHandle();
+        QCOMPARE(f->window->focusWidget(), nullptr); // at start no control that takes keys
+        // A shown list that has the focus moves its selection after the word was shown.
+        PopupList *chooser = f->get<PopupList>(u"Liste1"_s);
+        f->click(u"Bezeichnung5"_s);
+        chooser->setFocus();
+        QString wordAtChoice;
+        connect(chooser, &PopupList::chosen, chooser, [&] { wordAtChoice = f->word(); });
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(wordAtChoice, u"ab-ba"_s);
+        QCOMPARE(f->field()->font().family(), chooser->currentItem()->text());
+        QTest::keyClick(window, Qt::Key_Shift);
+        QCOMPARE(f->word(), u"ba"_s);
+        qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_Q, {}, u"q"_s, true); // auto-repeat
+        QTest::mouseClick(f->field(), Qt::LeftButton);
+        QCOMPARE(f->word(), u"ab-ba"_s); // the list was read again: ab, then ab-ba
+    }
+
+    void exitSequence_data()
+    {
+        QTest::addColumn<bool>("viaX"); // else the window system's close request
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("boxes"); // after the hint
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray tidied = "abcd\r\n 3 \r\n 9 \r\n 60 \r\nCourier New\r\n";
+        QTest::addRow("X, No") << true << false << u"ask"_s << settings;
+        QTest::addRow("X, Yes") << true << true << u"ask inform"_s << tidied;
+        QTest::addRow("close request, No") << false << false << u"ask"_s << settings;
+        QTest::addRow("close request, Yes") << false << true << u"ask inform"_s << tidied;
+        QTest::addRow("Yes, not writable") << true << true << u"ask inform warn"_s << QByteArray();
+    }
+
+    void exitSequence()
+    {
+        QFETCH(bool, viaX);
+        QFETCH(bool, yes);
+        QFETCH(QString, boxes);
+        QFETCH(QByteArray, saved);
+        if (saved.isEmpty()) // no file can be written under this name
+            QVERIFY(QDir(f->dir.path()).mkdir(u"silben.ini"_s));
+        else
+            f->write(u"silben.ini"_s, settings);
+        QVERIFY(f->openShown());
+        f->dialogs.answer = yes ? u"Ja"_s : QString();
+        QByteArray atLastBox;
+        f->dialogs.onBox = [&] { atLastBox = f->read(u"silben.ini"_s); };
+        if (viaX)
+            f->click(u"Bezeichnung6"_s);
+        else
+            f->window->close();
+        QCOMPARE(f->dialogs.boxes.join(u' '), u"inform "_s + boxes);
+        QCOMPARE(f->window->isVisible(), !yes);
+        QCOMPARE(atLastBox, saved.isEmpty() ? saved : settings); // written after the farewell
+        QCOMPARE(f->read(u"silben.ini"_s), saved);
+        if (saved.isEmpty())
+            QVERIFY(f->dialogs.texts.last().contains(f->dir.filePath(u"silben.ini"_s)));
+    }
+
+    void fileChooser()
+    {
+        for (const QString &name : {u"tiere.txt"_s, u"weg.TXT"_s, u".x.txt"_s, u"notes.dat"_s})
+            f->write(name, "Bab\r\naa\r\nCab\r\n");
+        QVERIFY(QDir(f->dir.path()).mkdir(u"x.txt"_s));
+        QVERIFY(f->openShown());
+        PopupList *files = f->get<PopupList>(u"Datei1"_s);
+        QCOMPARE(f->entries(files), QStringList({u"SILBEN.TXT"_s, u"tiere.txt"_s, u"weg.TXT"_s}));
+        QVERIFY(QFile::remove(f->dir.filePath(u"weg.TXT"_s)));
+        ButtonLabel *name = f->label(u"Bezeichnung1"_s);
+        // A list that cannot be read: the name turns red and says why, without a box.
+        f->click(u"Bezeichnung2"_s);
+        QCOMPARE(files->y(), 8);
+        f->clickEntry(files, 2);
+        QCOMPARE(name->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(name->text() + u' ' + name->toolTip(),
+                 u"WEG.TXT "_s + Texts::wordListMissing.arg(u"WEG.TXT"_s));
+        QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s}); // the hint only
+        f->click(u"Bezeichnung2"_s);
+        f->clickEntry(files, 1);
+        QCOMPARE(files->y(), 600);
+        QCOMPARE(name->palette().color(QPalette::WindowText), QColor(0x404040));
+        QCOMPARE(name->text() + name->toolTip(), u"TIERE.TXT"_s);
+        QCOMPARE(f->word() + f->label(u"Bezeichnung7"_s)->text(), u"aa 2 Wörter"_s);
+        // The hidden list let go of the focus: a later arrow key only shows a word.
+        QCOMPARE(f->window->focusWidget(), nullptr);
+        QTest::keyClick(f->window->windowHandle(), Qt::Key_Up);
+        QCOMPARE(name->text() + u' ' + f->word(), u"TIERE.TXT Bab"_s);
+    }
+
+    void fontChooserAndLetterEntry()
+    {
+        f->fonts = {u"Verdana"_s, u"arial"_s, u"Arial"_s, u"DejaVu Sans"_s, u"Arial"_s};
+        f->open();
+        PopupList *chooser = f->get<PopupList>(u"Liste1"_s);
+        QCOMPARE(f->entries(chooser), QStringList({u"Arial"_s, u"Arial"_s, u"Verdana"_s}));
+        f->click(u"Bezeichnung5"_s);
+        QCOMPARE(chooser->y(), 8);
+        QCOMPARE(f->window->childAt(100, 100), chooser); // in front of the field
+        f->click(u"Bezeichnung5"_s);
+        QCOMPARE(chooser->y(), 600);
+        f->click(u"Bezeichnung5"_s);
+        f->clickEntry(chooser, 2);
+        QCOMPARE(chooser->y(), 600);
+        QCOMPARE(f->field()->font().family(), u"Verdana"_s);
+
+        // New letters rebuild and sort the queue at once, which closes and refills the chooser.
+        f->click(u"Bezeichnung5"_s);
+        f->fonts = {u"Courier New"_s, u"Verdana"_s};
+        f->dialogs.answer = u" ba"_s;
+        f->click(u"Label1"_s);
+        QCOMPARE(f->dialogs.texts, QStringList{Texts::letterEntryPrompt + u"|abc"_s});
+        QCOMPARE(f->label(u"abc"_s)->text(), u" ba"_s);
+        QCOMPARE(f->word() + f->label(u"Bezeichnung7"_s)->text(), u"ab 2 Wörter"_s);
+        QCOMPARE(chooser->y(), 600);
+        QCOMPARE(f->entries(chooser), QStringList({u"Courier New"_s, u"Verdana"_s}));
+        QVERIFY(chooser->selectedItems().isEmpty());
+        QCOMPARE(f->field()->font().family(), u"Verdana"_s); // refilling chose nothing
+    }
+
+    void sizeBarAndWidthModes()
+    {
+        QVERIFY(f->openShown());
+        auto *bar = f->get<QScrollBar>(u"VBildlauf1"_s);
+        QList<int> sizes; // of the field's font, after each change of the bar
+        connect(bar, &QScrollBar::valueChanged, [&] { sizes << f->field()->font().pointSize(); });
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        bar->setSliderDown(true); // a thumb drag
+        bar->setSliderPosition(120);
+        bar->setValue(4);
+        bar->setValue(500);
+        bar->setValue(200);
+        QCOMPARE(sizes, QList<int>({46, 48, 120, 18, 200}));
+
+        const QPoint topLeft = f->window->pos();
+        QList<int> widths; // client, band, field; left of the count
+        for (const QString &button : {u"Label4"_s, u"Label3"_s, u"Label2"_s}) {
+            f->click(button);
+            widths << f->window->maximumWidth() << f->get(u"Figur2"_s)->width()
+                   << f->field()->width() << f->label(u"Bezeichnung7"_s)->x();
+        }
+        QCOMPARE(widths,
+                 QList<int>({1328, 1329, 1297, 1200, 1128, 1129, 1097, 1000, 928, 929, 897, 800}));
+        QCOMPARE(f->window->pos(), topLeft);
+    }
+
+    void germanBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys"); // typed over its text; the last one closes it
+        QTest::addColumn<QString>("seen"); // its buttons and what it gave
+        QTest::addRow("question, Enter is Nein") << u"ask"_s << u"\r"_s << u"Ja Nein: no"_s;
+        QTest::addRow("question, Ja") << u"ask"_s << u"j"_s << u"Ja Nein: yes"_s;
+        QTest::addRow("input, OK") << u"input"_s << u"b\r"_s << u"Abbrechen OK: b"_s;
+        QTest::addRow("input, OK on nothing") << u"input"_s << u"\b\r"_s << u"Abbrechen OK: "_s;
+        QTest::addRow("input, Cancel") << u"input"_s << u"b\x1b"_s << u"Abbrechen OK: "_s;
+    }
+
+    void germanBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(QString, seen);
+        QStringList buttons;
+        QString result;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget *open = QApplication::activeModalWidget();
+            QVERIFY(open);
+            for (QPushButton *button : open->findChildren<QPushButton *>())
+                buttons << button->text().remove(u'&');
+            QTest::keyClicks(open->focusWidget() ? open->focusWidget() : open, keys);
+        });
+        MessageBoxDialogs dialogs;
+        if (box == u"ask"_s)
+            result = dialogs.confirm(nullptr, u"T"_s, u"?"_s) ? u"yes"_s : u"no"_s;
+        else
+            result = dialogs.askText(nullptr, u"T"_s, u"?"_s, u"a"_s);
+        buttons.sort();
+        QCOMPARE(buttons.join(u' ') + u": "_s + result, seen);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
