@@ -27,6 +27,9 @@ inline const QString orderModeTooltip = QStringLiteral("Sortierung");
 inline const QString fileChooserCaption = QStringLiteral("T");
 inline const QString fileChooserTooltip = QStringLiteral("Textdateien");
 
+// Spoken by screen readers only
+inline const QString sizeBarAccessibleName = QStringLiteral("Schriftgröße");
+
 // Bottom row
 inline const QString narrowCaption = QStringLiteral("-");
 inline const QString mediumCaption = QStringLiteral("- -");

@@ -92,6 +92,7 @@ void MainWindow::buildControls()
     m_sizeBar->setValue(LayoutTable::sizeBarStart);
     m_sizeBar->setFocusPolicy(Qt::ClickFocus);
     m_sizeBar->setContextMenuPolicy(Qt::NoContextMenu); // the bar only sets the size
+    m_sizeBar->setAccessibleName(Texts::sizeBarAccessibleName);
 
     m_fontList = addPopupList(QStringLiteral("Liste1"));
     m_fileList = addPopupList(QStringLiteral("Datei1"));
@@ -253,9 +254,12 @@ void MainWindow::onWordShown()
 void MainWindow::drawColouredWord()
 {
     // The syllable colours are those the swatches show at this moment.
-    m_field->drawColouredWord(SyllableRuns::of(m_practice->currentWord()),
-                              m_firstSwatch->backgroundColour(),
+    const QString word = m_practice->currentWord();
+    m_field->drawColouredWord(SyllableRuns::of(word), m_firstSwatch->backgroundColour(),
                               m_secondSwatch->backgroundColour());
+    // A screen reader speaks the word as the child reads it, without the syllable marks.
+    QString spoken = word;
+    m_field->setAccessibleName(spoken.remove(u'-'));
 }
 
 void MainWindow::onWordListLoaded(const QString &error)

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 WordField::WordField(QWidget *parent) : QWidget(parent)
 {
@@ -44,10 +45,16 @@ void WordField::paintEvent(QPaintEvent *)
     qreal x = area.left();
     for (const SyllableRun &run : std::as_const(m_runs)) {
         painter.setPen(m_colours[run.colourSlot == 0 ? 0 : 1]);
-        for (const QChar character : run.text) {
-            const QString glyph(character);
+        // A character is what the reader sees as one: a letter with its combining marks, or
+        // a surrogate pair, is drawn whole.
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, run.text);
+        qsizetype start = 0;
+        for (qsizetype end = characters.toNextBoundary(); end > 0;
+             end = characters.toNextBoundary()) {
+            const QString glyph = run.text.mid(start, end - start);
             painter.drawText(QPointF(x, baseline), glyph);
             x += metrics.horizontalAdvance(glyph);
+            start = end;
         }
         if (x > area.right())
             break;
