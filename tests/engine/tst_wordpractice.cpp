@@ -1,307 +1,266 @@
 #include "alphabeticalorder.h"
+#include "letterfilter.h"
+#include "syllablepalette.h"
+#include "syllableruns.h"
+#include "textcodec.h"
 #include "wordlistfolder.h"
 #include "wordpractice.h"
 
-#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
+using Lines = QStringList;
+using Runs = QList<SyllableRun>;
 
+namespace {
+
+// A session in its own temporary working folder, whose SILBEN.TXT holds the given bytes.
+struct Session
+{
+    Session(const QByteArray &list, const QString &letters)
+    {
+        place(list);
+        practice.setLetterSequence(letters);
+    }
+
+    // Makes the bytes the folder's only entry (null: none; "/": a folder of that name).
+    void place(const QByteArray &bytes, const QString &name = u"SILBEN.TXT"_s)
+    {
+        QDir folder(dir.path());
+        QVERIFY(folder.removeRecursively() && folder.mkpath(u"."_s));
+        QVERIFY(bytes.isNull() ||
+                (bytes == "/" ? folder.mkdir(name) : writeFile(folder.filePath(name), bytes)));
+    }
+
+    QString shown() const { return practice.currentWord() + u'|' + practice.wordCountText(); }
+
+    // What the next calls of showNextWord show, comma-separated.
+    QString show(int calls)
+    {
+        QStringList words;
+        for (int i = 0; i < calls && practice.showNextWord(); ++i)
+            words << shown();
+        return words.join(u',');
+    }
+
+    QTemporaryDir dir;
+    WordPractice practice{QDir(dir.path())};
+};
+
+} // namespace
+
+// From a list's bytes to its lines, the entries that pass, their order, and the words shown.
 class TestWordPractice : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void countTextAlongAPass();
-    void emptyLineIsShownAsEmptyWord();
-    void nothingPassingLeavesDisplayAlone();
-    void randomPassShowsEachEntryOnce();
-    void randomNumberJustBelowOneStaysInQueue();
-    void alphabeticalOrder_data();
-    void alphabeticalOrder();
-    void onlyAlphabeticalLoadClosesFontChooser();
-    void orderModeCycle();
-    void unreadableWordList_data();
-    void unreadableWordList();
-    void fileFoundWithoutRegardToCase();
-    void letterSequenceEntry_data();
-    void letterSequenceEntry();
-    void choosingFileDiscardsOldQueue();
-    void listsLongerThan16BitCounts();
+    // Each text (its lines joined by CR) also survives being written and read back.
+    void readLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Lines>("lines");
+        QTest::addRow("windows-1252, CR LF") << "\xE4\r\n\xDF\x80"_ba << Lines{"ä", "ß€"};
+        QTest::addRow("utf-8, mark dropped") << "\xEF\xBB\xBF\xC3\xA4pfel"_ba << Lines{"äpfel"};
+        // Regression: the decoder dropped the mark itself and then a second U+FEFF of the text.
+        QTest::addRow("only the first byte order mark dropped")
+            << "\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA4"_ba << Lines{u"\uFEFFä"_s};
+        QTest::addRow("decomposed umlaut composed") << "u\xCC\x88"_ba << Lines{"ü"};
+        QTest::addRow("bad utf-8 after a mark") << "\xEF\xBB\xBF\xE4"_ba << Lines{"ï»¿ä"};
+        QTest::addRow("outside windows-1252") << "\xEF\xBB\xBF\x61\xC5\x82"_ba << Lines{"ał"};
+        // "Ã¤" in Windows-1252 is C3 A4, which would read back as "ä".
+        QTest::addRow("reads as utf-8") << "\xEF\xBB\xBF\xC3\x83\xC2\xA4"_ba << Lines{"Ã¤"};
+        QTest::addRow("final terminator, no line") << "a\r\n"_ba << Lines{"a"};
+        QTest::addRow("CR alone ends a line") << "a\rb\r"_ba << Lines{"a", "b"};
+        QTest::addRow("LF alone is ordinary") << "a\nb\n"_ba << Lines{"a\nb\n"};
+        QTest::addRow("two terminators") << "a\r\n\r\nb"_ba << Lines{"a", "", "b"};
+        QTest::addRow("CR CR LF") << "a\r\r\nb"_ba << Lines{"a", "", "b"};
+        QTest::addRow("empty") << ""_ba << Lines{};
+    }
 
-private:
-    static QStringList showAll(WordPractice &practice, int count);
+    void readLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Lines, lines);
+        QCOMPARE(TextCodec::splitLines(TextCodec::decode(bytes)), lines);
+        const QString text = lines.join(u'\r');
+        QCOMPARE(TextCodec::decode(TextCodec::encode(text)), text);
+    }
+
+    // Words pass as read, the whole line upper-cased.
+    void letterFilter_data()
+    {
+        QTest::addColumn<QString>("sequence");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Lines>("queued");
+        QTest::addRow("words, not line") << u"rose"_s << u"Ro-se Rot"_s << Lines{"Ro-se"};
+        QTest::addRow("blank: line too") << u"s o"_s << u"So o"_s << Lines{"So", "o", "So o"};
+        QTest::addRow("empty words skipped") << u"so"_s << u" so  os "_s << Lines{"so", "os"};
+        QTest::addRow("line test ignores case") << u"ABC"_s << u"cab"_s << Lines{"cab"};
+        QTest::addRow("word test keeps case") << u"ABC"_s << u"cab abc"_s << Lines{};
+        QTest::addRow("ß is not SS") << u"fuß"_s << u"Fuß FUSS"_s << Lines{"Fuß"};
+        QTest::addRow("upper umlaut") << u"äpfel"_s << u"Äp-fel"_s << Lines{"Äp-fel"};
+        QTest::addRow("digits, marks") << u"x"_s << u"1, 2, 3!"_s << Lines{"1,", "2,", "3!"};
+        QTest::addRow("tab is a character") << u"rose"_s << u"ro\tse so"_s << Lines{"so"};
+        QTest::addRow("empty line") << u"rose"_s << u""_s << Lines{""};
+        QTest::addRow("mark not allowed by base") << u"uber"_s << u"u\u0308ber"_s << Lines{};
+        QTest::addRow("decomposed whole") << u"u\u0308"_s << u"U\u0308"_s << Lines{"U\u0308"};
+        QTest::addRow("pair looked up whole") << u"a😀"_s << u"a😁"_s << Lines{};
+        QTest::addRow("pair passes") << u"a😀"_s << u"😀a"_s << Lines{"😀a"};
+    }
+
+    void letterFilter()
+    {
+        QFETCH(QString, sequence);
+        QFETCH(QString, line);
+        QFETCH(Lines, queued);
+        QStringList queue;
+        LetterFilter(sequence).appendPassing(line, queue);
+        QCOMPARE(queue, queued);
+    }
+
+    void alphabeticalOrder_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("entries"); // comma-separated
+        QTest::addColumn<QString>("sorted");
+        QTest::addRow("hyphens") << u"de"_s << u"so,Ro-se,Rob-be"_s << u"Rob-be,Ro-se,so"_s;
+        QTest::addRow("case ignored") << u"de"_s << u"Bad,ab"_s << u"ab,Bad"_s;
+        QTest::addRow("umlauts, empty first") << u"de"_s << u"Zug,Äp,,Af"_s << u",Af,Äp,Zug"_s;
+        QTest::addRow("other marks weigh") << u"de"_s << u"ab,a.c"_s << u"a.c,ab"_s;
+        QTest::addRow("C locale") << u"C"_s << u"Zug,Äp-fel,Af-fe"_s << u"Af-fe,Äp-fel,Zug"_s;
+    }
+
+    void alphabeticalOrder()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, entries);
+        QFETCH(QString, sorted);
+        QStringList list = entries.split(u',');
+        AlphabeticalOrder(QLocale(locale)).sort(list);
+        QCOMPARE(list.join(u','), sorted);
+    }
+
+    void syllableRuns_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<Runs>("runs");
+        const SyllableRun blank{u" "_s, 0};
+        QTest::addRow("a-b-c") << u"a-b-c"_s << Runs{blank, {u"a"_s, 0}, {u"b"_s, 1}, {u"c"_s, 0}};
+        QTest::addRow("leading hyphen") << u"-ab"_s << Runs{blank, {u"ab"_s, 1}};
+        QTest::addRow("two hyphens") << u"a--b"_s << Runs{blank, {u"a"_s, 0}, {u"b"_s, 0}};
+        QTest::addRow("empty word") << QString() << Runs{blank};
+    }
+
+    void syllableRuns()
+    {
+        QFETCH(QString, word);
+        QFETCH(Runs, runs);
+        QCOMPARE(SyllableRuns::of(word), runs);
+    }
+
+    // The ends of the palette, the refusal of any other index, the swatch cycle through 0..13.
+    void palette()
+    {
+        QCOMPARE(SyllablePalette::paletteColour(0), (RgbColour{0, 0, 0}));
+        QCOMPARE(SyllablePalette::paletteColour(15), (RgbColour{255, 255, 255}));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SyllablePalette::paletteColour(-1));
+        QCOMPARE(SyllablePalette::nextSwatchIndex(12), 13);
+        QCOMPARE(SyllablePalette::nextSwatchIndex(13), 0);
+        QCOMPARE(SyllablePalette::nextSwatchIndex(15), 0);
+    }
+
+    // Each switch starts a new pass; the empty line is an entry; only "nach A B C" sorts.
+    void orderModeCycle()
+    {
+        Session s("so\r\n\r\nab\r\nrot", u"abrost"_s);
+        QCOMPARE(s.shown(), u"|0 Wörter"_s);
+        QCOMPARE(s.show(3), u"| 3 Wörter,ab| 2 Wörter,rot| 1 Wort"_s);
+        s.practice.switchOrderMode();
+        QCOMPARE(s.practice.orderModeCaption() + s.shown(), u"nach Reiheso| 3 Wörter"_s);
+        s.practice.switchOrderMode();
+        QCOMPARE(s.practice.orderModeCaption(), u"nach Zufall"_s);
+        s.practice.switchOrderMode();
+        QCOMPARE(s.practice.orderModeCaption() + s.shown(), u"nach A B C| 3 Wörter"_s);
+    }
+
+    // Each entry once a pass, taken where the random number points into the queue.
+    void randomOrder()
+    {
+        Session s("a\r\nb\r\nc\r\nd\r\ne", u"abcde"_s);
+        s.practice.setRandomSource([] { return 0.5; });
+        s.practice.switchOrderMode();
+        s.practice.switchOrderMode(); // "nach Zufall": shows the first word of a pass
+        QCOMPARE(s.shown(), u"c| 4 Wörter"_s);
+        QCOMPARE(s.show(4), u"d| 3 Wörter,b| 2 Wörter,e| 1 Wort,a| 0 Wörter"_s);
+        // Just below 1, and 1 itself from a generator with a closed range, take the last entry.
+        s.practice.setRandomSource([] { return std::nextafter(1.0, 0.0); });
+        QCOMPARE(s.show(1), u"e| 4 Wörter"_s);
+        s.practice.setRandomSource([] { return 1.0; });
+        QCOMPARE(s.show(1), u"d| 3 Wörter"_s);
+    }
+
+    // A chosen file shows its first word at once; a new letter sequence ("" is "abc") does not.
+    void newFileOrLetters()
+    {
+        Session s("so\r\nab\r\nrot", u"aberost"_s);
+        QVERIFY(writeFile(s.dir.filePath(u"tiere.txt"_s), "Ra-be\r\nBar"));
+        QCOMPARE(s.show(1), u"ab| 2 Wörter"_s);
+        s.practice.chooseWordListFile(u"tiere.txt"_s);
+        QCOMPARE(s.practice.wordListFileName() + s.shown(), u"TIERE.TXTBar| 1 Wort"_s);
+        QCOMPARE(s.practice.queue(), QStringList{u"Ra-be"_s});
+        s.practice.enterLetterSequence({});
+        QCOMPARE(s.practice.letterSequence() + s.shown(), u"abcBar| 1 Wort"_s);
+        QCOMPARE(s.practice.queue(), QStringList());
+    }
+
+    // Lists picked by mistake: what passes is shown, else the display stays; a missing list is
+    // named until one (in any letter case) is back.
+    void faultyList_data()
+    {
+        QTest::addColumn<QByteArray>("list"); // null: none; "/": a folder of that name
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("no entry passes") << "Haus"_ba << u"so| 0 Wörter"_s;
+        QTest::addRow("missing") << QByteArray() << u"so| 0 Wörter"_s;
+        QTest::addRow("folder named like the list") << "/"_ba << u"so| 0 Wörter"_s;
+        QTest::addRow("NUL bytes") << "so\0\r\n\xFF\0\x81 ab\r\nab\r\n\x90"_ba << u"ab| 1 Wort"_s;
+        QTest::addRow("10 MB line") << QByteArray(10 << 20, 'x') + " ab" << u"ab| 0 Wörter"_s;
+        QTest::addRow("2,000,000 lines") << "a\r\n"_ba.repeated(2000000) << u"a| 1999999 Wörter"_s;
+    }
+
+    void faultyList()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, shown);
+        Session s("so", u"abrose"_s);
+        s.practice.switchOrderMode(); // "nach Reihe": shows "so"
+        s.place(list);
+        s.practice.showNextWord();
+        QCOMPARE(s.shown(), shown);
+        QCOMPARE(s.practice.wordListError().contains(u"SILBEN.TXT"_s),
+                 list.isNull() || list == "/");
+        s.place("so", u"silben.txt"_s);
+        s.practice.switchOrderMode(); // a new pass from the list
+        QCOMPARE(s.shown() + s.practice.wordListError(), u"so| 0 Wörter"_s);
+    }
+
+    // 100,000 words, a third in each order mode; each pass of 80 entries ends in a refill.
+    void hundredThousandWords()
+    {
+        Session s(QByteArray("Wort\r\n\r\n").repeated(40), u"wort"_s);
+        for (int mode = 0; mode < 3; ++mode) {
+            s.practice.switchOrderMode();
+            for (int i = 1; i < 33334; ++i) {
+                QVERIFY(s.practice.showNextWord());
+                QCOMPARE(s.practice.queue().size(), qsizetype(79 - i % 80));
+            }
+        }
+    }
 };
-
-QStringList TestWordPractice::showAll(WordPractice &practice, int count)
-{
-    QStringList shown;
-    for (int i = 0; i < count; ++i) {
-        if (!practice.showNextWord())
-            break;
-        shown << practice.currentWord() + u'|' + practice.wordCountText();
-    }
-    return shown;
-}
-
-void TestWordPractice::countTextAlongAPass()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so\r\nRo-se\r\nRo-sen\r\nrot");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"roste"_s);
-    practice.switchOrderMode(); // "nach Reihe"
-
-    QCOMPARE(practice.orderModeCaption(), u"nach Reihe"_s);
-    QCOMPARE(practice.currentWord(), u"so"_s);
-    QCOMPARE(practice.wordCountText(), u" 2 Wörter"_s);
-    QCOMPARE(showAll(practice, 3),
-             (QStringList{u"Ro-se| 1 Wort"_s, u"rot| 0 Wörter"_s, u"so| 2 Wörter"_s}));
-}
-
-void TestWordPractice::emptyLineIsShownAsEmptyWord()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so\r\n\r\nRo-se");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-
-    QCOMPARE(showAll(practice, 3),
-             (QStringList{u"| 2 Wörter"_s, u"Ro-se| 1 Wort"_s, u"so| 0 Wörter"_s}));
-}
-
-void TestWordPractice::nothingPassingLeavesDisplayAlone()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "Haus\r\nBaum");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-    QSignalSpy shown(&practice, &WordPractice::wordShown);
-
-    QVERIFY(!practice.showNextWord());
-    QVERIFY(practice.currentWord().isEmpty());
-    QCOMPARE(practice.wordCountText(), u"0 Wörter"_s);
-    QCOMPARE(shown.count(), 0);
-
-    folder.write(u"SILBEN.TXT"_s, "so");
-    QVERIFY(practice.showNextWord());
-    folder.write(u"SILBEN.TXT"_s, "Haus");
-    practice.switchOrderMode();
-    QCOMPARE(practice.currentWord(), u"so"_s);
-    QCOMPARE(practice.wordCountText(), u" 0 Wörter"_s);
-}
-
-void TestWordPractice::randomPassShowsEachEntryOnce()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "a\r\nb\r\nc\r\nc");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"abc"_s);
-    practice.switchOrderMode();
-    practice.seedRandom(7);
-    practice.switchOrderMode(); // "nach Zufall": already shows the first word
-    QCOMPARE(practice.orderModeCaption(), u"nach Zufall"_s);
-
-    QStringList words{practice.currentWord()};
-    QStringList counts{practice.wordCountText()};
-    for (int i = 0; i < 3; ++i) {
-        QVERIFY(practice.showNextWord());
-        words << practice.currentWord();
-        counts << practice.wordCountText();
-    }
-    words.sort();
-    QCOMPARE(words, (QStringList{"a", "b", "c", "c"}));
-    QCOMPARE(counts, (QStringList{" 3 Wörter", " 2 Wörter", " 1 Wort", " 0 Wörter"}));
-}
-
-void TestWordPractice::randomNumberJustBelowOneStaysInQueue()
-{
-    // 3 × (1 − 2⁻⁵³) rounds to 3.0: the position must still be the last entry.
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "a\r\nb\r\nc");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"abc"_s);
-    practice.setRandomSource([] { return std::nextafter(1.0, 0.0); });
-    practice.switchOrderMode();
-    practice.switchOrderMode();
-    QCOMPARE(practice.currentWord(), u"c"_s);
-    QCOMPARE(practice.queue(), (QStringList{"a", "b"}));
-}
-
-void TestWordPractice::alphabeticalOrder_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QStringList>("sorted");
-
-    QTest::addRow("hyphens carry no weight")
-        << u"de_DE"_s << QStringList{"so", "Ro-se", "Rob-be", "ab"}
-        << QStringList{"ab", "Rob-be", "Ro-se", "so"};
-    QTest::addRow("case ignored") << u"de_DE"_s << QStringList{"Bad", "ab"}
-                                  << QStringList{"ab", "Bad"};
-    QTest::addRow("umlauts with their vowels, empty first")
-        << u"de_DE"_s << QStringList{"Zug", "Äp-fel", "", "Af-fe", "Ofen", "Öl"}
-        << QStringList{"", "Af-fe", "Äp-fel", "Ofen", "Öl", "Zug"};
-    QTest::addRow("other marks keep their weight")
-        << u"de_DE"_s << QStringList{"ab", "a.c"} << QStringList{"a.c", "ab"};
-    QTest::addRow("C locale sorts umlauts with their vowels")
-        << u"C"_s << QStringList{"Zug", "Äp-fel", "Af-fe"} << QStringList{"Af-fe", "Äp-fel", "Zug"};
-    QTest::addRow("equal entries keep their order")
-        << u"de_DE"_s << QStringList{"so", "So", "s-o"} << QStringList{"so", "So", "s-o"};
-}
-
-void TestWordPractice::alphabeticalOrder()
-{
-    QFETCH(QString, locale);
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, sorted);
-
-    AlphabeticalOrder(QLocale(locale)).sort(entries);
-    QCOMPARE(entries, sorted);
-}
-
-void TestWordPractice::onlyAlphabeticalLoadClosesFontChooser()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-    QSignalSpy sorted(&practice, &WordPractice::queueSorted);
-
-    practice.loadWordList();
-    QCOMPARE(sorted.count(), 1);
-    practice.switchOrderMode(); // file order
-    practice.switchOrderMode(); // random
-    QCOMPARE(sorted.count(), 1);
-    folder.write(u"SILBEN.TXT"_s, "Haus");
-    practice.switchOrderMode(); // alphabetical again, and nothing passes
-    QCOMPARE(sorted.count(), 2);
-}
-
-void TestWordPractice::orderModeCycle()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so\r\nab\r\nrot");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"abrost"_s);
-    QVERIFY(practice.showNextWord());
-    QCOMPARE(practice.currentWord(), u"ab"_s);
-    QVERIFY(practice.showNextWord());
-
-    practice.switchOrderMode();
-    QCOMPARE(practice.orderModeCaption(), u"nach Reihe"_s);
-    QCOMPARE(practice.currentWord(), u"so"_s);
-    QCOMPARE(practice.wordCountText(), u" 2 Wörter"_s);
-    practice.switchOrderMode();
-    QCOMPARE(practice.orderModeCaption(), u"nach Zufall"_s);
-    practice.switchOrderMode();
-    QCOMPARE(practice.orderModeCaption(), u"nach A B C"_s);
-    QCOMPARE(practice.currentWord(), u"ab"_s);
-}
-
-void TestWordPractice::unreadableWordList_data()
-{
-    QTest::addColumn<bool>("folderInstead");
-    QTest::addRow("missing") << false;
-    QTest::addRow("a folder named like the list") << true;
-}
-
-void TestWordPractice::unreadableWordList()
-{
-    QFETCH(bool, folderInstead);
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-    QVERIFY(practice.showNextWord());
-    QSignalSpy loaded(&practice, &WordPractice::wordListLoaded);
-
-    QVERIFY(folder.dir().remove(u"SILBEN.TXT"_s));
-    if (folderInstead)
-        QVERIFY(folder.dir().mkdir(u"silben.txt"_s));
-    QVERIFY(!practice.showNextWord());
-
-    QCOMPARE(practice.currentWord(), u"so"_s);
-    QCOMPARE(practice.wordCountText(), u" 0 Wörter"_s);
-    QVERIFY(practice.queue().isEmpty());
-    QCOMPARE(loaded.count(), 1);
-    const QString error = loaded.at(0).at(0).toString();
-    QVERIFY(error.contains(u"SILBEN.TXT"_s));
-    QCOMPARE(error, practice.wordListError());
-
-    if (folderInstead)
-        QVERIFY(folder.dir().rmdir(u"silben.txt"_s));
-    folder.write(u"SILBEN.TXT"_s, "so");
-    QVERIFY(practice.showNextWord());
-    QVERIFY(practice.wordListError().isEmpty());
-}
-
-void TestWordPractice::fileFoundWithoutRegardToCase()
-{
-    WordListFolder folder;
-    folder.write(u"silben.txt"_s, "so");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-    QVERIFY(practice.showNextWord());
-    QCOMPARE(practice.currentWord(), u"so"_s);
-}
-
-void TestWordPractice::letterSequenceEntry_data()
-{
-    QTest::addColumn<QString>("entered");
-    QTest::addColumn<QString>("sequence");
-    QTest::addRow("empty or cancelled gives abc") << u""_s << u"abc"_s;
-    QTest::addRow("taken unchanged") << u"ab Rose"_s << u"ab Rose"_s;
-}
-
-void TestWordPractice::letterSequenceEntry()
-{
-    QFETCH(QString, entered);
-    QFETCH(QString, sequence);
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so\r\nab\r\nRo-se");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"abrose"_s);
-    QVERIFY(practice.showNextWord());
-    const QString word = practice.currentWord();
-    const QString count = practice.wordCountText();
-
-    practice.enterLetterSequence(entered);
-    QCOMPARE(practice.letterSequence(), sequence);
-    QCOMPARE(practice.currentWord(), word);
-    QCOMPARE(practice.wordCountText(), count);
-    QVERIFY(practice.queue().contains(u"ab"_s)); // a new pass starts from its first entry
-}
-
-void TestWordPractice::choosingFileDiscardsOldQueue()
-{
-    WordListFolder folder;
-    folder.write(u"SILBEN.TXT"_s, "so\r\nab\r\nrot");
-    folder.write(u"tiere.txt"_s, "Ra-be\r\nBar");
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"aberost"_s);
-    QVERIFY(practice.showNextWord());
-
-    practice.chooseWordListFile(u"tiere.txt"_s);
-    QCOMPARE(practice.wordListFileName(), u"TIERE.TXT"_s);
-    QCOMPARE(practice.currentWord(), u"Bar"_s);
-    QCOMPARE(practice.queue(), QStringList{u"Ra-be"_s});
-}
-
-void TestWordPractice::listsLongerThan16BitCounts()
-{
-    WordListFolder folder;
-    QByteArray list;
-    for (int i = 0; i < 40000; ++i)
-        list += "so\r\n";
-    folder.write(u"SILBEN.TXT"_s, list);
-    WordPractice practice(folder.dir());
-    practice.setLetterSequence(u"rose"_s);
-    QVERIFY(practice.showNextWord());
-    QCOMPARE(practice.wordCountText(), u" 39999 Wörter"_s);
-}
 
 QTEST_GUILESS_MAIN(TestWordPractice)
 #include "tst_wordpractice.moc"

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <QDir>
+#include <QByteArray>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 
-// A temporary working folder in which a test writes its own word lists, byte for byte.
-class WordListFolder
+// File helpers for tests, which write their own files byte for byte in a temporary folder.
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
-public:
-    QDir dir() const { return QDir(m_dir.path()); }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
+// Empty when the file cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
