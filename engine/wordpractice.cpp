@@ -58,7 +58,7 @@ qsizetype WordPractice::nextPosition()
         return 0;
     const qsizetype count = m_queue.size();
     const auto position = static_cast<qsizetype>(std::floor(double(count) * m_random()));
-    // count × r can round up to count itself when r lies just below 1.
+    // A random source that returns 1.0 (outside its promise) must still pick a queued entry.
     return std::clamp<qsizetype>(position, 0, count - 1);
 }
 
