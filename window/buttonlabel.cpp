@@ -1,6 +1,7 @@
 #include "buttonlabel.h"
 
-#include <QMouseEvent>
+#include "clickfilter.h"
+
 #include <QPainter>
 
 ButtonLabel::ButtonLabel(QWidget *parent) : QLabel(parent)
@@ -9,6 +10,7 @@ ButtonLabel::ButtonLabel(QWidget *parent) : QLabel(parent)
     setAutoFillBackground(true);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &ButtonLabel::clicked);
 }
 
 void ButtonLabel::setBorder(bool border)
@@ -36,26 +38,6 @@ void ButtonLabel::setBackgroundColour(const QColor &background)
 QColor ButtonLabel::backgroundColour() const
 {
     return palette().color(QPalette::Window);
-}
-
-void ButtonLabel::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void ButtonLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked();
-}
-
-void ButtonLabel::mouseDoubleClickEvent(QMouseEvent *)
-{
-    // The second press of a double click: its release must not count as a click.
-    m_pressed = false;
 }
 
 void ButtonLabel::paintEvent(QPaintEvent *event)

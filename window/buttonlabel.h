@@ -24,12 +24,8 @@ signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_border = false;
-    bool m_pressed = false;
 };

@@ -1,7 +1,8 @@
 #include "wordfield.h"
 
+#include "clickfilter.h"
+
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 
@@ -10,6 +11,7 @@ WordField::WordField(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_drawnFont = font();
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &WordField::clicked);
 }
 
 void WordField::drawColouredWord(const QList<SyllableRun> &runs, const QColor &first,
@@ -59,23 +61,4 @@ void WordField::paintEvent(QPaintEvent *)
         if (x > area.right())
             break;
     }
-}
-
-void WordField::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void WordField::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked();
-}
-
-void WordField::mouseDoubleClickEvent(QMouseEvent *)
-{
-    m_pressed = false;
 }

@@ -28,9 +28,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QRect drawingArea() const;
@@ -38,5 +35,4 @@ private:
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
     QFont m_drawnFont;
-    bool m_pressed = false;
 };
