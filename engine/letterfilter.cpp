@@ -36,9 +36,11 @@ qsizetype clusterEnd(QStringView text, qsizetype i, std::unique_ptr<QTextBoundar
 
 LetterFilter::LetterFilter(QStringView letterSequence)
 {
-    allow(letterSequence);
-    allow(CharacterCase::upper(letterSequence));
-    allow(alwaysAllowed);
+    // One string, as joined: a combining mark at the start of a part belongs to the character
+    // before it.
+    allow(letterSequence.toString() + CharacterCase::upper(letterSequence) + alwaysAllowed);
+    for (char16_t c = 0; c < m_latin1Upper.size(); ++c)
+        m_latin1Upper[c] = (*m_single)[QChar::toUpper(c)];
 }
 
 void LetterFilter::allow(QStringView allowedText)
@@ -83,8 +85,11 @@ bool LetterFilter::passesUpperCased(QStringView text) const
     return everyCharacter(text, [this](QStringView cluster) -> bool {
         if (cluster.size() > 1)
             return allowsCluster(CharacterCase::upper(cluster));
+        const char16_t c = cluster[0].unicode();
+        if (c < m_latin1Upper.size())
+            return m_latin1Upper[c];
         // A lone surrogate has no case; QChar::toUpper leaves it as it is.
-        return (*m_single)[cluster[0].toUpper().unicode()];
+        return (*m_single)[QChar::toUpper(c)];
     });
 }
 

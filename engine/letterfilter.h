@@ -33,6 +33,8 @@ private:
 
     // Characters of a single UTF-16 code unit, by code unit.
     std::unique_ptr<std::bitset<0x10000>> m_single = std::make_unique<std::bitset<0x10000>>();
+    // The line test's answer for the first 256 code units, the bulk of every German list.
+    std::bitset<0x100> m_latin1Upper;
     // Characters that take more than one code unit (surrogate pairs, combining sequences).
     QSet<QString> m_clusters;
 };

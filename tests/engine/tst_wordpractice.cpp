@@ -111,6 +111,8 @@ private Q_SLOTS:
         QTest::addRow("decomposed whole") << u"u\u0308"_s << u"U\u0308"_s << Lines{"U\u0308"};
         QTest::addRow("pair looked up whole") << u"a😀"_s << u"a😁"_s << Lines{};
         QTest::addRow("pair passes") << u"a😀"_s << u"😀a"_s << Lines{"😀a"};
+        // Regression: the upper-cased copy's leading mark belongs to the sequence's last letter.
+        QTest::addRow("sets joined") << u"\u0308u"_s << u"u U"_s << Lines{"U"};
     }
 
     void letterFilter()
