@@ -60,6 +60,7 @@ private Q_SLOTS:
         add("missing file", QByteArray(), unusable);
         add("folder", "/", unusable);
         add("four lines", "abc\r\n5\r\n7\r\n48\r\n", unusable);
+        add("50 MB without line ends", QByteArray(50 << 20, 'a'), unusable);
         add("16 in line 2", "abc\r16\r7\r48\rArial", rejected);
         add("decimal comma", "abc\r2,5\r7\r48\rArial", rejected);
         add("wraps to 7 in 32 bits", "abc\r5\r4294967303\r48\rArial", rejected);
