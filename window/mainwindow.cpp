@@ -129,6 +129,8 @@ PopupList *MainWindow::addPopupList(const QString &name)
     colours.setColor(QPalette::WindowText, Qt::black); // the frame line
     list->setPalette(colours);
     list->setFont(row.font());
+    list->setFrameStyle(row.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    list->setLineWidth(1);
     return list;
 }
 

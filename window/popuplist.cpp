@@ -6,8 +6,6 @@ PopupList::PopupList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::ClickFocus);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemSelectionChanged, this, &PopupList::onSelectionChanged);
