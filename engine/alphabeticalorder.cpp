@@ -30,11 +30,6 @@ QString AlphabeticalOrder::withoutHyphens(const QString &entry)
     return stripped;
 }
 
-bool AlphabeticalOrder::lessThan(const QString &left, const QString &right) const
-{
-    return m_collator.compare(withoutHyphens(left), withoutHyphens(right)) < 0;
-}
-
 void AlphabeticalOrder::sort(QStringList &entries) const
 {
     // One collation key per entry: comparing keys is a memcmp, far cheaper than collating

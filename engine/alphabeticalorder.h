@@ -13,7 +13,6 @@ public:
     explicit AlphabeticalOrder(const QLocale &locale = QLocale());
 
     void sort(QStringList &entries) const;
-    bool lessThan(const QString &left, const QString &right) const;
 
 private:
     static QString withoutHyphens(const QString &entry);

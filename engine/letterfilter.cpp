@@ -1,36 +1,11 @@
 #include "letterfilter.h"
 
 #include "charactercase.h"
-
-#include <QTextBoundaryFinder>
+#include "usercharacters.h"
 
 namespace {
 
 const QString alwaysAllowed = QStringLiteral("0123456789.:!?,;-=");
-
-// Below U+0300 no code unit combines with its neighbour, so each one is a character of its own,
-// except CR LF, which counts as one.
-constexpr char16_t firstCombining = 0x300;
-
-bool standsAlone(QChar c, QChar next)
-{
-    return c.unicode() < firstCombining && next.unicode() < firstCombining &&
-           !(c == u'\r' && next == u'\n');
-}
-
-// Where the character that starts at position i ends.
-qsizetype clusterEnd(QStringView text, qsizetype i, std::unique_ptr<QTextBoundaryFinder> &finder)
-{
-    const qsizetype next = i + 1;
-    if (next == text.size() || standsAlone(text[i], text[next]))
-        return next;
-    if (!finder)
-        finder = std::make_unique<QTextBoundaryFinder>(QTextBoundaryFinder::Grapheme, text.data(),
-                                                       text.size());
-    finder->setPosition(i);
-    const qsizetype end = finder->toNextBoundary();
-    return end > i ? end : next;
-}
 
 } // namespace
 
@@ -45,27 +20,13 @@ LetterFilter::LetterFilter(QStringView letterSequence)
 
 void LetterFilter::allow(QStringView allowedText)
 {
-    std::unique_ptr<QTextBoundaryFinder> finder;
-    for (qsizetype i = 0; i < allowedText.size();) {
-        const qsizetype end = clusterEnd(allowedText, i, finder);
-        if (end - i == 1)
-            m_single->set(allowedText[i].unicode());
+    UserCharacters::all(allowedText, [this](QStringView character) {
+        if (character.size() == 1)
+            m_single->set(character[0].unicode());
         else
-            m_clusters.insert(allowedText.mid(i, end - i).toString());
-        i = end;
-    }
-}
-
-template <typename Test> bool LetterFilter::everyCharacter(QStringView text, Test test) const
-{
-    std::unique_ptr<QTextBoundaryFinder> finder;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype end = clusterEnd(text, i, finder);
-        if (!test(text.mid(i, end - i)))
-            return false;
-        i = end;
-    }
-    return true;
+            m_clusters.insert(character.toString());
+        return true;
+    });
 }
 
 bool LetterFilter::allowsCluster(QStringView cluster) const
@@ -75,14 +36,14 @@ bool LetterFilter::allowsCluster(QStringView cluster) const
 
 bool LetterFilter::passes(QStringView text) const
 {
-    return everyCharacter(text, [this](QStringView cluster) -> bool {
+    return UserCharacters::all(text, [this](QStringView cluster) -> bool {
         return cluster.size() == 1 ? (*m_single)[cluster[0].unicode()] : allowsCluster(cluster);
     });
 }
 
 bool LetterFilter::passesUpperCased(QStringView text) const
 {
-    return everyCharacter(text, [this](QStringView cluster) -> bool {
+    return UserCharacters::all(text, [this](QStringView cluster) -> bool {
         if (cluster.size() > 1)
             return allowsCluster(CharacterCase::upper(cluster));
         const char16_t c = cluster[0].unicode();

@@ -27,7 +27,6 @@ public:
     void appendPassing(const QString &line, QStringList &queue) const;
 
 private:
-    template <typename Test> bool everyCharacter(QStringView text, Test test) const;
     bool allowsCluster(QStringView cluster) const;
     void allow(QStringView allowedText);
 

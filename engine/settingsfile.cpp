@@ -4,15 +4,15 @@
 #include "syllablepalette.h"
 #include "textcodec.h"
 #include "texts.h"
+#include "usercharacters.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <limits>
-#include <stdexcept>
+#include <optional>
 
 namespace {
 
@@ -43,17 +43,6 @@ qsizetype endOfFifthLine(QByteArrayView bytes)
         return (i + 1 < bytes.size() && bytes[i + 1] == '\n') ? i + 2 : i + 1;
     }
     return bytes.size();
-}
-
-// Characters as the reader sees them: a letter with its combining marks, or an emoji made of
-// surrogate pairs, counts once, so "ł" or "😀" alone is a sequence of one character.
-bool hasFewerCharactersThan(const QString &text, int count)
-{
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int seen = 0;
-    while (seen < count && finder.toNextBoundary() > 0)
-        ++seen;
-    return seen < count;
 }
 
 // Whether a fraction (its digits after the point) rounds the whole part up: above one half, or
@@ -115,18 +104,6 @@ std::optional<int> wholeNumber(QStringView field)
     return static_cast<int>(value);
 }
 
-// A colour index is applied through the palette, whose refusal of an index outside 0..15 is
-// the reader's test of the value.
-bool isColourIndex(int index)
-{
-    try {
-        SyllablePalette::paletteColour(index);
-        return true;
-    } catch (const std::invalid_argument &) {
-        return false;
-    }
-}
-
 // " 5 " for 5, "-3 " for -3: the sign's place is a blank for a number that is not negative.
 QString numberField(int value)
 {
@@ -136,20 +113,14 @@ QString numberField(int value)
 
 SettingsFile::ReadResult unusableFile()
 {
-    return {SettingsFile::Outcome::FileUnusable,
-            Texts::defaultLetterSequence,
-            SyllablePalette::defaultFirstIndex,
-            SyllablePalette::defaultSecondIndex,
-            std::nullopt,
-            Texts::defaultFontName};
+    return {SettingsFile::Outcome::FileUnusable, Settings{}};
 }
 
 SettingsFile::ReadResult rejectedValue(const QString &letterSequence)
 {
-    SettingsFile::ReadResult result = unusableFile();
-    result.outcome = SettingsFile::Outcome::ValueRejected;
-    result.letterSequence = letterSequence;
-    return result;
+    Settings defaults;
+    defaults.letterSequence = letterSequence;
+    return {SettingsFile::Outcome::ValueRejected, defaults};
 }
 
 } // namespace
@@ -185,20 +156,22 @@ SettingsFile::ReadResult SettingsFile::parse(QByteArrayView bytes)
     if (lines.size() < lineCount)
         return unusableFile();
 
-    const QString letterSequence = hasFewerCharactersThan(lines[0], minimumLetterSequenceLength)
-                                       ? Texts::defaultLetterSequence
-                                       : lines[0];
+    // Characters as the reader sees them: "ł" or "😀" alone is a sequence of one character.
+    const QString letterSequence =
+        UserCharacters::count(lines[0], minimumLetterSequenceLength) < minimumLetterSequenceLength
+            ? Texts::defaultLetterSequence
+            : lines[0];
     const std::optional<int> first = wholeNumber(lines[1]);
-    if (!first || !isColourIndex(*first))
+    if (!first || !SyllablePalette::isValidIndex(*first))
         return rejectedValue(letterSequence);
     const std::optional<int> second = wholeNumber(lines[2]);
-    if (!second || !isColourIndex(*second))
+    if (!second || !SyllablePalette::isValidIndex(*second))
         return rejectedValue(letterSequence);
     const std::optional<int> size = wholeNumber(lines[3]);
-    if (!size || *size < minimumFontSize || *size > maximumFontSize)
+    if (!size || !Settings::isFontSize(*size))
         return rejectedValue(letterSequence);
 
-    return {Outcome::Complete, letterSequence, *first, *second, *size, lines[4]};
+    return {Outcome::Complete, {letterSequence, *first, *second, *size, lines[4]}};
 }
 
 QString SettingsFile::tidyLetterSequence(const QString &sequence)

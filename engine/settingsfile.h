@@ -1,26 +1,14 @@
 #pragma once
 
+#include "settings.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
-// The five settings kept from run to run in "silben.ini" of the working folder.
-struct Settings
-{
-    QString letterSequence;
-    int firstColourIndex = 0;
-    int secondColourIndex = 0;
-    int fontSize = 0;
-    QString fontName;
-};
-
+// Reads and writes the five settings kept from run to run in "silben.ini" of the working folder.
 class SettingsFile
 {
 public:
-    static constexpr int minimumFontSize = 18;
-    static constexpr int maximumFontSize = 200;
-
     // Where reading stopped, and so which values the window applies.
     enum class Outcome
     {
@@ -29,14 +17,15 @@ public:
         ValueRejected, // a colour index or the size is no number or out of range
     };
 
+    // The values as read: the letter sequence is the file's line 1 (or "abc") unless the file
+    // is unusable; every other value is the file's only when the outcome is Complete, else the
+    // default. Only a complete file sets the size: otherwise there is no size to apply and the
+    // window keeps the one it has.
     struct ReadResult
     {
         Outcome outcome = Outcome::FileUnusable;
-        QString letterSequence;      // the file's line 1 (or "abc"); "abc" when unusable
-        int firstColourIndex = 5;    // the file's, or 5 when anything failed
-        int secondColourIndex = 7;   // the file's, or 7 when anything failed
-        std::optional<int> fontSize; // set only when Complete
-        QString fontName;            // the file's, or "Lateinaus" when anything failed
+        Settings settings;
+        bool hasFontSize() const { return outcome == Outcome::Complete; }
         friend bool operator==(const ReadResult &, const ReadResult &) = default;
     };
 

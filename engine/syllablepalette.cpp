@@ -33,7 +33,7 @@ constexpr int lastSwatchIndex = 13;
 
 RgbColour SyllablePalette::paletteColour(int index)
 {
-    if (index < 0 || index >= colourCount)
+    if (!isValidIndex(index))
         throw std::invalid_argument("palette index out of range: " + std::to_string(index));
     return palette[static_cast<std::size_t>(index)];
 }

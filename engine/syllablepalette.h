@@ -17,6 +17,8 @@ public:
     static constexpr int defaultFirstIndex = 5;  // magenta
     static constexpr int defaultSecondIndex = 7; // light grey
 
+    static constexpr bool isValidIndex(int index) { return index >= 0 && index < colourCount; }
+
     // The colour at index 0..15. Throws std::invalid_argument for any other index, so an
     // index read from a file can never be used unchecked.
     static RgbColour paletteColour(int index);

@@ -1,5 +1,6 @@
 #include "wordlistfile.h"
 
+#include "alphabeticalorder.h"
 #include "textcodec.h"
 #include "texts.h"
 
@@ -25,15 +26,24 @@ WordListFile::Result WordListFile::read(const QDir &folder, const QString &name)
 {
     const QString path = locate(folder, name);
     if (path.isEmpty())
-        return {Status::Missing, {}, Texts::wordListMissing.arg(name)};
+        return {{}, Texts::wordListMissing.arg(name)};
     if (QFileInfo(path).isDir())
-        return {Status::IsFolder, {}, Texts::wordListIsFolder.arg(name)};
+        return {{}, Texts::wordListIsFolder.arg(name)};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {Status::Unreadable, {}, Texts::wordListUnreadable.arg(name, file.errorString())};
+        return {{}, Texts::wordListUnreadable.arg(name, file.errorString())};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {Status::Unreadable, {}, Texts::wordListUnreadable.arg(name, file.errorString())};
-    return {Status::Read, TextCodec::splitLines(TextCodec::decode(bytes)), {}};
+        return {{}, Texts::wordListUnreadable.arg(name, file.errorString())};
+    return {TextCodec::splitLines(TextCodec::decode(bytes)), {}};
+}
+
+QStringList WordListFile::listFolder(const QDir &folder)
+{
+    // Without QDir::CaseSensitive the pattern matches in any letter case; hidden files are left
+    // out unless asked for.
+    QStringList names = folder.entryList({QStringLiteral("*.TXT")}, QDir::Files);
+    AlphabeticalOrder().sort(names);
+    return names;
 }

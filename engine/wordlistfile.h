@@ -7,17 +7,8 @@
 class WordListFile
 {
 public:
-    enum class Status
-    {
-        Read,
-        Missing,
-        IsFolder,
-        Unreadable
-    };
-
     struct Result
     {
-        Status status = Status::Read;
         QStringList lines;
         QString message; // German, for the user; empty when the file was read
     };
@@ -29,4 +20,8 @@ public:
     // The path of the entry of the folder that bears the name in any letter case; the exact
     // name wins when several do. Empty when there is none.
     static QString locate(const QDir &folder, const QString &name);
+
+    // The word lists of the folder, as the file chooser offers them: the files (no folders, no
+    // hidden files) whose names end in ".TXT" in any letter case, in alphabetical order.
+    static QStringList listFolder(const QDir &folder);
 };

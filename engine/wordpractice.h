@@ -36,6 +36,9 @@ public:
     OrderMode orderMode() const { return m_orderMode; }
     QString orderModeCaption() const;
 
+    // The working folder, which holds the word lists and the settings files.
+    const QDir &folder() const { return m_folder; }
+
     QString wordListFileName() const { return m_wordListFileName; }
     // The error of the last load, in German; empty when it read its file.
     QString wordListError() const { return m_wordListError; }
@@ -43,7 +46,9 @@ public:
     const QStringList &queue() const { return m_queue; }
     // The entry shown last, hyphens included; empty until the first word is shown.
     QString currentWord() const { return m_currentWord; }
-    // " 12 Wörter", " 1 Wort"; "0 Wörter" until the first word is shown.
+    // The entries left when the current word was taken, as the count label shows it: " 12
+    // Wörter", " 1 Wort"; "0 Wörter" until the first word is shown. A snapshot: a load that
+    // refills the queue without showing a word leaves it as it was.
     QString wordCountText() const { return m_wordCountText; }
 
     void setRandomSource(RandomSource source);
@@ -71,7 +76,7 @@ public:
 signals:
     // A new current word and count: the window draws them.
     void wordShown();
-    // The queue was sorted; the font chooser, which the sort once borrowed, closes and refills.
+    // The queue was sorted alphabetically (at a load in the mode "nach A B C").
     void queueSorted();
     // A load ended; error is empty when the file was read.
     void wordListLoaded(const QString &error);

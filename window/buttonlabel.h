@@ -14,7 +14,6 @@ public:
 
     // A single one-pixel frame line in the frame colour, drawn over the label's edge.
     void setBorder(bool border);
-    bool hasBorder() const { return m_border; }
 
     void setColours(const QColor &background, const QColor &text);
     void setBackgroundColour(const QColor &background);

@@ -3,15 +3,10 @@
 #include "texts.h"
 #include "twips.h"
 
-#include <QStringView>
-
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-using Kind = ControlLayout::Kind;
 constexpr auto fixed = LayoutColour::fixed;
 constexpr auto white = LayoutColour::fixed(255, 255, 255);
 constexpr auto windowText = LayoutColour::windowText();
@@ -22,11 +17,12 @@ const QString arial = u"Arial"_s;
 const QString msSansSerif = u"MS Sans Serif"_s;
 
 // The top row: labels at Top 120, 495 high, Arial 18 pt, centred, with a border.
-ControlLayout topRow(const QString &name, int left, int width, const QString &caption,
-                     const QString &tooltip, LayoutColour background, LayoutColour text)
+ControlLayout topRow(Control control, const QString &name, int left, int width,
+                     const QString &caption, const QString &tooltip, LayoutColour background,
+                     LayoutColour text)
 {
-    return {.name = name,
-            .kind = Kind::Label,
+    return {.control = control,
+            .objectName = name,
             .left = left,
             .top = 120,
             .width = width,
@@ -42,11 +38,11 @@ ControlLayout topRow(const QString &name, int left, int width, const QString &ca
 }
 
 // The width buttons of the bottom row: 615 × 255 at Top 6720, MS Sans Serif 12 pt, border.
-ControlLayout widthButton(const QString &name, int left, const QString &caption,
+ControlLayout widthButton(Control control, const QString &name, int left, const QString &caption,
                           LayoutColour background)
 {
-    return {.name = name,
-            .kind = Kind::Label,
+    return {.control = control,
+            .objectName = name,
             .left = left,
             .top = 6720,
             .width = 615,
@@ -60,11 +56,11 @@ ControlLayout widthButton(const QString &name, int left, const QString &caption,
             .alignment = centred};
 }
 
-ControlLayout popupList(const QString &name, int left, int width, int height,
+ControlLayout popupList(Control control, const QString &name, int left, int width, int height,
                         LayoutColour background)
 {
-    return {.name = name,
-            .kind = Kind::PopupList,
+    return {.control = control,
+            .objectName = name,
             .left = left,
             .top = LayoutTable::hiddenTop,
             .width = width,
@@ -80,35 +76,36 @@ QList<ControlLayout> buildControls()
 {
     using namespace Texts;
     return {
-        {.name = u"Figur2"_s,
-         .kind = Kind::Band,
+        {.control = Control::Band,
+         .objectName = u"Figur2"_s,
          .left = 0,
          .top = 0,
          .width = 13940,
          .height = 735,
          .background = fixed(192, 192, 192)},
 
-        topRow(u"Bezeichnung6"_s, 120, 495, exitCaption, exitTooltip, fixed(0, 0, 255),
-               fixed(255, 0, 0)),
-        topRow(u"Bezeichnung5"_s, 720, 495, fontsCaption, fontsTooltip, fixed(0, 128, 0), white),
-        topRow(u"Bezeichnung9"_s, 1320, 495, firstColourCaption, firstColourTooltip,
-               fixed(0, 192, 0), white),
-        topRow(u"Bezeichnung10"_s, 1800, 495, secondColourCaption, secondColourTooltip,
-               fixed(0, 0, 255), white),
-        topRow(u"Label1"_s, 2400, 1095, letterEntryCaption, letterEntryTooltip, fixed(255, 255, 0),
-               windowText),
-        topRow(u"abc"_s, 3600, 7095, letterSequencePlaceholder, letterSequenceTooltip,
-               windowBackground, windowText),
-        topRow(u"Bezeichnung11"_s, 10800, 2415, orderAlphabetical, orderModeTooltip,
-               fixed(255, 192, 192), windowText),
-        topRow(u"Bezeichnung2"_s, 13320, 495, fileChooserCaption, fileChooserTooltip,
-               fixed(192, 64, 0), white),
+        topRow(Control::ExitButton, u"Bezeichnung6"_s, 120, 495, exitCaption, exitTooltip,
+               fixed(0, 0, 255), fixed(255, 0, 0)),
+        topRow(Control::FontsButton, u"Bezeichnung5"_s, 720, 495, fontsCaption, fontsTooltip,
+               fixed(0, 128, 0), white),
+        topRow(Control::FirstSwatch, u"Bezeichnung9"_s, 1320, 495, firstColourCaption,
+               firstColourTooltip, fixed(0, 192, 0), white),
+        topRow(Control::SecondSwatch, u"Bezeichnung10"_s, 1800, 495, secondColourCaption,
+               secondColourTooltip, fixed(0, 0, 255), white),
+        topRow(Control::LetterEntryButton, u"Label1"_s, 2400, 1095, letterEntryCaption,
+               letterEntryTooltip, fixed(255, 255, 0), windowText),
+        topRow(Control::LetterSequence, u"abc"_s, 3600, 7095, letterSequencePlaceholder,
+               letterSequenceTooltip, windowBackground, windowText),
+        topRow(Control::OrderMode, u"Bezeichnung11"_s, 10800, 2415, orderAlphabetical,
+               orderModeTooltip, fixed(255, 192, 192), windowText),
+        topRow(Control::FilesButton, u"Bezeichnung2"_s, 13320, 495, fileChooserCaption,
+               fileChooserTooltip, fixed(192, 64, 0), white),
 
-        widthButton(u"Label2"_s, 120, narrowCaption, fixed(255, 128, 0)),
-        widthButton(u"Label3"_s, 840, mediumCaption, fixed(255, 0, 0)),
-        widthButton(u"Label4"_s, 1560, wideCaption, fixed(192, 0, 192)),
-        {.name = u"Bezeichnung1"_s,
-         .kind = Kind::Label,
+        widthButton(Control::NarrowButton, u"Label2"_s, 120, narrowCaption, fixed(255, 128, 0)),
+        widthButton(Control::MediumButton, u"Label3"_s, 840, mediumCaption, fixed(255, 0, 0)),
+        widthButton(Control::WideButton, u"Label4"_s, 1560, wideCaption, fixed(192, 0, 192)),
+        {.control = Control::FileName,
+         .objectName = u"Bezeichnung1"_s,
          .left = 2280,
          .top = 6750,
          .width = 3015,
@@ -120,8 +117,8 @@ QList<ControlLayout> buildControls()
          .fontPointSize = 8.25,
          .border = false,
          .alignment = Qt::AlignLeft | Qt::AlignTop},
-        {.name = u"Bezeichnung7"_s,
-         .kind = Kind::Label,
+        {.control = Control::WordCount,
+         .objectName = u"Bezeichnung7"_s,
          .left = 12000,
          .top = 6720,
          .width = 1815,
@@ -137,36 +134,36 @@ QList<ControlLayout> buildControls()
 
         // Laid out at 24 pt, the field starts at the size bar's value instead, so that bar
         // and field never disagree.
-        {.name = u"farbfeld"_s,
-         .kind = Kind::WordField,
+        {.control = Control::WordField,
+         .objectName = u"farbfeld"_s,
          .left = 360,
          .top = 960,
          .width = 13460,
          .height = 5655,
          .background = white,
          .fontFamily = arial,
-         .fontPointSize = LayoutTable::sizeBarStart,
+         .fontPointSize = Settings::startFontSize,
          .border = true},
         // Overlaps the field's left border by 15 twips and lies in front of it.
-        {.name = u"VBildlauf1"_s,
-         .kind = Kind::SizeBar,
+        {.control = Control::SizeBar,
+         .objectName = u"VBildlauf1"_s,
          .left = 120,
          .top = 960,
          .width = 255,
          .height = 5655},
 
-        popupList(u"Liste1"_s, 1200, 2295, 1470, fixed(0, 128, 0)),
-        popupList(u"Datei1"_s, 10800, 2535, 1950, fixed(192, 64, 0)),
+        popupList(Control::FontList, u"Liste1"_s, 1200, 2295, 1470, fixed(0, 128, 0)),
+        popupList(Control::FileList, u"Datei1"_s, 10800, 2535, 1950, fixed(192, 64, 0)),
     };
 }
 
 } // namespace
 
 const std::array<WidthLayout, 3> LayoutTable::widths = {{
-    // window, client, band, field, count left
-    {14010, 13920, 13940, 13460, 12000}, // narrow "-"
-    {17010, 16920, 16940, 16460, 15000}, // medium "- -"
-    {20010, 19920, 19940, 19460, 18000}, // wide "- - -"
+    // client, band, field, count left
+    {13920, 13940, 13460, 12000}, // narrow "-"
+    {16920, 16940, 16460, 15000}, // medium "- -"
+    {19920, 19940, 19460, 18000}, // wide "- - -"
 }};
 
 QColor LayoutColour::resolve(const QPalette &desktop) const
@@ -197,18 +194,21 @@ QFont ControlLayout::font() const
 
 const QList<ControlLayout> &LayoutTable::controls()
 {
-    static const QList<ControlLayout> table = buildControls();
+    static const QList<ControlLayout> table = [] {
+        QList<ControlLayout> rows = buildControls();
+        // A row out of place would give a control another's geometry: every start fails instead.
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (rows[i].control != static_cast<Control>(i))
+                qFatal("LayoutTable: row %lld is %s", qlonglong(i), qPrintable(rows[i].objectName));
+        }
+        return rows;
+    }();
     return table;
 }
 
-const ControlLayout &LayoutTable::control(QStringView name)
+const ControlLayout &LayoutTable::control(Control control)
 {
-    const QList<ControlLayout> &table = controls();
-    const auto row = std::find_if(table.begin(), table.end(),
-                                  [name](const ControlLayout &c) { return c.name == name; });
-    if (row == table.end())
-        qFatal("LayoutTable: no control named %s", qPrintable(name.toString()));
-    return *row;
+    return controls().at(static_cast<qsizetype>(control));
 }
 
 const WidthLayout &LayoutTable::width(WidthMode mode)

@@ -9,6 +9,8 @@
 
 #include <array>
 
+#include "settings.h"
+
 // A colour of the layout: a fixed colour, or one of the desktop's colours for an ordinary
 // window (white and black on a default desktop).
 struct LayoutColour
@@ -33,21 +35,35 @@ struct LayoutColour
     QColor resolve(const QPalette &desktop) const;
 };
 
+// The controls of the main window, from back to front as the layout table lists them.
+enum class Control
+{
+    Band, // the grey rectangle behind the top row
+    ExitButton,
+    FontsButton,
+    FirstSwatch,
+    SecondSwatch,
+    LetterEntryButton,
+    LetterSequence,
+    OrderMode,
+    FilesButton,
+    NarrowButton,
+    MediumButton,
+    WideButton,
+    FileName,
+    WordCount,
+    WordField, // the white field the word is drawn into
+    SizeBar,   // the vertical scroll bar that sets the font size
+    FontList,  // pop-up lists, parked out of sight until their buttons show them
+    FileList,
+};
+
 // One control of the main window as laid out: geometry in twips from the top-left corner of
 // the client area, and its look. Every font is bold.
 struct ControlLayout
 {
-    enum class Kind
-    {
-        Band,      // the grey rectangle behind the top row
-        Label,     // a label; most of them act as buttons
-        WordField, // the white field the word is drawn into
-        SizeBar,   // the vertical scroll bar that sets the font size
-        PopupList  // a list parked out of sight until its button shows it
-    };
-
-    QString name{};
-    Kind kind = Kind::Label;
+    Control control{};
+    QString objectName{}; // the control's given name, which assistive tools and checks use
     int left = 0;
     int top = 0;
     int width = 0;
@@ -76,7 +92,6 @@ enum class WidthMode
 
 struct WidthLayout
 {
-    int windowWidth; // outer width, a frame of 45 twips on each side included
     int clientWidth;
     int bandWidth;
     int fieldWidth;
@@ -84,16 +99,14 @@ struct WidthLayout
 };
 
 // Every value of the main window's layout, in one table that reads like its description.
-// The word queue, the current word and the two start-up measurements are not controls here:
-// the engine and the window keep them as data.
+// The word queue and the current word are not controls here: the engine keeps them as data.
 class LayoutTable
 {
 public:
-    // Every control, from back to front: the band, the labels, the word field, the size bar,
-    // the pop-up lists. Later rows lie in front of earlier ones.
+    // Every control, from back to front in the order of Control: the band, the labels, the
+    // word field, the size bar, the pop-up lists. Later rows lie in front of earlier ones.
     static const QList<ControlLayout> &controls();
-    // The row of the named control; the name must be one of the table.
-    static const ControlLayout &control(QStringView name);
+    static const ControlLayout &control(Control control);
 
     static const WidthLayout &width(WidthMode mode);
 
@@ -109,10 +122,8 @@ public:
     static constexpr int shownTop = 120;
     static constexpr int hiddenTop = 9000;
 
-    static constexpr int sizeBarMinimum = 18;
-    static constexpr int sizeBarMaximum = 200;
+    // The size bar runs over the font sizes of Settings, in steps of two points.
     static constexpr int sizeBarStep = 2;
-    static constexpr int sizeBarStart = 48;
 
 private:
     static const std::array<WidthLayout, 3> widths;

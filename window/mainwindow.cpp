@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "alphabeticalorder.h"
 #include "band.h"
 #include "buttonlabel.h"
 #include "popuplist.h"
@@ -11,11 +10,13 @@
 #include "twips.h"
 #include "userdialogs.h"
 #include "wordfield.h"
+#include "wordlistfile.h"
 #include "wordpractice.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTime>
 #include <QWindow>
 
@@ -31,7 +32,7 @@ QColor paletteColour(int index)
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_dialogs(services.dialogs), m_fontSource(services.fontSource), m_folder(services.folder),
+      m_dialogs(services.dialogs), m_fontSource(services.fontSource),
       m_practice(new WordPractice(services.folder, this))
 {
     Q_ASSERT(m_dialogs);
@@ -53,60 +54,60 @@ void MainWindow::buildControls()
     setPalette(background);
     setAutoFillBackground(true);
 
-    const ControlLayout &band = LayoutTable::control(u"Figur2");
+    const ControlLayout &band = LayoutTable::control(Control::Band);
     m_band = new Band(band.background.resolve(palette()), QColor(LayoutTable::bandOutline),
                       LayoutTable::bandOutlinePixels, this);
-    m_band->setObjectName(band.name);
+    m_band->setObjectName(band.objectName);
     m_band->setGeometry(band.pixelRect());
 
-    m_exit = addLabel(QStringLiteral("Bezeichnung6"));
-    m_fontsButton = addLabel(QStringLiteral("Bezeichnung5"));
-    m_firstSwatch = addLabel(QStringLiteral("Bezeichnung9"));
-    m_secondSwatch = addLabel(QStringLiteral("Bezeichnung10"));
-    m_letterEntry = addLabel(QStringLiteral("Label1"));
-    m_letterSequence = addLabel(QStringLiteral("abc"));
-    m_orderMode = addLabel(QStringLiteral("Bezeichnung11"));
-    m_filesButton = addLabel(QStringLiteral("Bezeichnung2"));
-    m_narrow = addLabel(QStringLiteral("Label2"));
-    m_medium = addLabel(QStringLiteral("Label3"));
-    m_wide = addLabel(QStringLiteral("Label4"));
-    m_fileName = addLabel(QStringLiteral("Bezeichnung1"));
-    m_wordCount = addLabel(QStringLiteral("Bezeichnung7"));
+    m_exit = addLabel(Control::ExitButton);
+    m_fontsButton = addLabel(Control::FontsButton);
+    m_firstSwatch = addLabel(Control::FirstSwatch);
+    m_secondSwatch = addLabel(Control::SecondSwatch);
+    m_letterEntry = addLabel(Control::LetterEntryButton);
+    m_letterSequence = addLabel(Control::LetterSequence);
+    m_orderMode = addLabel(Control::OrderMode);
+    m_filesButton = addLabel(Control::FilesButton);
+    m_narrow = addLabel(Control::NarrowButton);
+    m_medium = addLabel(Control::MediumButton);
+    m_wide = addLabel(Control::WideButton);
+    m_fileName = addLabel(Control::FileName);
+    m_wordCount = addLabel(Control::WordCount);
 
-    const ControlLayout &field = LayoutTable::control(u"farbfeld");
+    const ControlLayout &field = LayoutTable::control(Control::WordField);
     m_field = new WordField(this);
-    m_field->setObjectName(field.name);
+    m_field->setObjectName(field.objectName);
     m_field->setGeometry(field.pixelRect());
     m_field->setFont(field.font());
     QPalette fieldColours = m_field->palette();
     fieldColours.setColor(QPalette::Base, field.background.resolve(palette()));
     m_field->setPalette(fieldColours);
 
-    const ControlLayout &bar = LayoutTable::control(u"VBildlauf1");
+    const ControlLayout &bar = LayoutTable::control(Control::SizeBar);
     m_sizeBar = new QScrollBar(Qt::Vertical, this);
-    m_sizeBar->setObjectName(bar.name);
+    m_sizeBar->setObjectName(bar.objectName);
     m_sizeBar->setGeometry(bar.pixelRect());
-    m_sizeBar->setRange(LayoutTable::sizeBarMinimum, LayoutTable::sizeBarMaximum);
+    m_sizeBar->setRange(Settings::minimumFontSize, Settings::maximumFontSize);
     m_sizeBar->setSingleStep(LayoutTable::sizeBarStep);
     m_sizeBar->setPageStep(LayoutTable::sizeBarStep);
-    m_sizeBar->setValue(LayoutTable::sizeBarStart);
+    m_sizeBar->setValue(m_state.settings.fontSize);
     m_sizeBar->setFocusPolicy(Qt::ClickFocus);
     m_sizeBar->setContextMenuPolicy(Qt::NoContextMenu); // the bar only sets the size
     m_sizeBar->setAccessibleName(Texts::sizeBarAccessibleName);
 
-    m_fontList = addPopupList(QStringLiteral("Liste1"));
-    m_fileList = addPopupList(QStringLiteral("Datei1"));
+    m_fontList = addPopupList(Control::FontList);
+    m_fileList = addPopupList(Control::FileList);
 
     // Later rows of the table lie in front of earlier ones.
     for (const ControlLayout &row : LayoutTable::controls())
-        findChild<QWidget *>(row.name, Qt::FindDirectChildrenOnly)->raise();
+        findChild<QWidget *>(row.objectName, Qt::FindDirectChildrenOnly)->raise();
 }
 
-ButtonLabel *MainWindow::addLabel(const QString &name)
+ButtonLabel *MainWindow::addLabel(Control control)
 {
-    const ControlLayout &row = LayoutTable::control(name);
+    const ControlLayout &row = LayoutTable::control(control);
     auto *label = new ButtonLabel(this);
-    label->setObjectName(row.name);
+    label->setObjectName(row.objectName);
     label->setGeometry(row.pixelRect());
     label->setText(row.caption);
     label->setToolTip(row.tooltip);
@@ -117,11 +118,12 @@ ButtonLabel *MainWindow::addLabel(const QString &name)
     return label;
 }
 
-PopupList *MainWindow::addPopupList(const QString &name)
+PopupList *MainWindow::addPopupList(Control control)
 {
-    const ControlLayout &row = LayoutTable::control(name);
-    auto *list = new PopupList(this);
-    list->setObjectName(row.name);
+    const ControlLayout &row = LayoutTable::control(control);
+    auto *list = new PopupList(Twips::toPixels(LayoutTable::shownTop),
+                               Twips::toPixels(LayoutTable::hiddenTop), this);
+    list->setObjectName(row.objectName);
     list->setGeometry(row.pixelRect());
     QPalette colours = list->palette();
     colours.setColor(QPalette::Base, row.background.resolve(palette()));
@@ -144,22 +146,20 @@ void MainWindow::wireEvents()
     connect(m_exit, &ButtonLabel::clicked, this, &QWidget::close);
     connect(m_orderMode, &ButtonLabel::clicked, this, &MainWindow::switchOrderMode);
     connect(m_firstSwatch, &ButtonLabel::clicked, this, [this] {
-        setFirstColour(SyllablePalette::nextSwatchIndex(m_firstColourIndex));
-        drawColouredWord();
+        setFirstColour(SyllablePalette::nextSwatchIndex(m_state.settings.firstColourIndex));
     });
     connect(m_secondSwatch, &ButtonLabel::clicked, this, [this] {
-        setSecondColour(SyllablePalette::nextSwatchIndex(m_secondColourIndex));
-        drawColouredWord();
+        setSecondColour(SyllablePalette::nextSwatchIndex(m_state.settings.secondColourIndex));
     });
     connect(m_letterEntry, &ButtonLabel::clicked, this, &MainWindow::enterLetterSequence);
-    connect(m_fontsButton, &ButtonLabel::clicked, this, [this] { toggleList(m_fontList); });
+    connect(m_fontsButton, &ButtonLabel::clicked, m_fontList, &PopupList::toggle);
     connect(m_fontList, &PopupList::chosen, this, &MainWindow::chooseFont);
     // Thumb drags change the value too (tracking), so the word follows the drag.
     connect(m_sizeBar, &QScrollBar::valueChanged, this, &MainWindow::setFieldFontSize);
     connect(m_narrow, &ButtonLabel::clicked, this, [this] { setWidthMode(WidthMode::Narrow); });
     connect(m_medium, &ButtonLabel::clicked, this, [this] { setWidthMode(WidthMode::Medium); });
     connect(m_wide, &ButtonLabel::clicked, this, [this] { setWidthMode(WidthMode::Wide); });
-    connect(m_filesButton, &ButtonLabel::clicked, this, [this] { toggleList(m_fileList); });
+    connect(m_filesButton, &ButtonLabel::clicked, m_fileList, &PopupList::toggle);
     connect(m_fileList, &PopupList::chosen, this, &MainWindow::chooseWordListFile);
 }
 
@@ -175,10 +175,6 @@ void MainWindow::startUp()
     // Seeded only now: the first word is always shown in the mode "nach A B C", which draws
     // no random numbers.
     m_practice->seedRandom(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
-
-    const int outerWidth = Twips::fromPixels(width()) + 2 * LayoutTable::frameWidth;
-    m_startupWindowWidth = QString::number(outerWidth);
-    m_startupScreenWidth = QString::number(Twips::fromPixels(screen()->geometry().width()));
 }
 
 void MainWindow::centreOnScreen()
@@ -268,7 +264,7 @@ void MainWindow::onWordListLoaded(const QString &error)
 {
     // A word list that cannot be read is told without a box, which would come up at every
     // key: the file name turns red and its tooltip says why.
-    const ControlLayout &row = LayoutTable::control(u"Bezeichnung1");
+    const ControlLayout &row = LayoutTable::control(Control::FileName);
     const QColor text = error.isEmpty() ? row.text.resolve(palette()) : QColor(Qt::red);
     m_fileName->setText(m_practice->wordListFileName());
     m_fileName->setColours(row.background.resolve(palette()), text);
@@ -277,7 +273,9 @@ void MainWindow::onWordListLoaded(const QString &error)
 
 void MainWindow::onQueueSorted()
 {
-    hideList(m_fontList);
+    // The sort once borrowed the sorted font chooser as its aid: every alphabetical load still
+    // closes and refills it, as teachers know it.
+    m_fontList->setOpen(false);
     fillFontList();
 }
 
@@ -290,31 +288,64 @@ void MainWindow::switchOrderMode()
 void MainWindow::enterLetterSequence()
 {
     const QString entered = m_dialogs->askText(
-        this, Texts::letterEntryTitle, Texts::letterEntryPrompt, m_practice->letterSequence());
+        this, Texts::letterEntryTitle, Texts::letterEntryPrompt, m_state.settings.letterSequence);
+    // The engine decides what an entry means (nothing entered is "abc") and reloads the queue.
     m_practice->enterLetterSequence(entered);
-    m_letterSequence->setText(m_practice->letterSequence());
+    m_state.settings.letterSequence = m_practice->letterSequence();
+    applyLetterSequence();
 }
 
 // ---- Colours, font, size and width ----------------------------------------------------------
 
-// The swatch shows the colour the index stands for; the word is redrawn by the caller.
+void MainWindow::applyLetterSequence()
+{
+    m_practice->setLetterSequence(m_state.settings.letterSequence);
+    m_letterSequence->setText(m_state.settings.letterSequence);
+}
+
+void MainWindow::applyColours()
+{
+    m_firstSwatch->setBackgroundColour(paletteColour(m_state.settings.firstColourIndex));
+    m_secondSwatch->setBackgroundColour(paletteColour(m_state.settings.secondColourIndex));
+}
+
+void MainWindow::applyFont()
+{
+    QFont font = m_field->font();
+    font.setFamily(m_state.settings.fontName);
+    font.setPointSize(m_state.settings.fontSize);
+    m_field->setFont(font);
+    // The bar shows the size; only the teacher's own moves of it run its handler.
+    const QSignalBlocker quiet(m_sizeBar);
+    m_sizeBar->setValue(m_state.settings.fontSize);
+}
+
 void MainWindow::setFirstColour(int index)
 {
-    m_firstColourIndex = index;
-    m_firstSwatch->setBackgroundColour(paletteColour(index));
+    m_state.settings.firstColourIndex = index;
+    applyColours();
+    drawColouredWord();
 }
 
 void MainWindow::setSecondColour(int index)
 {
-    m_secondColourIndex = index;
-    m_secondSwatch->setBackgroundColour(paletteColour(index));
+    m_state.settings.secondColourIndex = index;
+    applyColours();
+    drawColouredWord();
 }
 
 void MainWindow::setFieldFontSize(int points)
 {
-    QFont font = m_field->font();
-    font.setPointSize(points);
-    m_field->setFont(font);
+    m_state.settings.fontSize = points;
+    applyFont();
+    drawColouredWord();
+}
+
+void MainWindow::chooseFont(const QString &family)
+{
+    m_fontList->setOpen(false);
+    m_state.settings.fontName = family;
+    applyFont();
     drawColouredWord();
 }
 
@@ -334,88 +365,50 @@ void MainWindow::setWidthMode(WidthMode mode)
 
 void MainWindow::fillFontList()
 {
-    // Only the top edge tells whether the chooser is open; refilling leaves it where it is.
     m_fontList->refill(FontCatalog::offeredFamilies(m_fontSource ? m_fontSource() : QStringList()));
-}
-
-void MainWindow::chooseFont(const QString &family)
-{
-    hideList(m_fontList);
-    QFont font = m_field->font();
-    font.setFamily(family);
-    m_field->setFont(font);
-    drawColouredWord();
-}
-
-// ---- Pop-up lists ---------------------------------------------------------------------------
-
-bool MainWindow::isShown(const PopupList *list)
-{
-    return list->y() == Twips::toPixels(LayoutTable::shownTop);
-}
-
-void MainWindow::toggleList(PopupList *list)
-{
-    if (isShown(list))
-        hideList(list);
-    else
-        list->move(list->x(), Twips::toPixels(LayoutTable::shownTop));
-}
-
-void MainWindow::hideList(PopupList *list)
-{
-    list->move(list->x(), Twips::toPixels(LayoutTable::hiddenTop));
-    // A hidden list must not keep the keyboard focus: arrow keys would go on choosing word
-    // lists or fonts out of sight. The focus returns to no control, as at start.
-    if (focusWidget() == list)
-        list->clearFocus();
 }
 
 // ---- Word-list files ------------------------------------------------------------------------
 
 void MainWindow::fillFileList()
 {
-    // Read once: files created later are not offered. QDir leaves out hidden files and,
-    // without CaseSensitive, matches the pattern in any letter case.
-    QStringList names = m_folder.entryList({QStringLiteral("*.TXT")}, QDir::Files);
-    AlphabeticalOrder().sort(names);
-    m_fileList->refill(names);
+    // Read once: files created later are not offered.
+    m_fileList->refill(WordListFile::listFolder(m_practice->folder()));
 }
 
 void MainWindow::chooseWordListFile(const QString &listedName)
 {
-    hideList(m_fileList);
+    m_fileList->setOpen(false);
     m_practice->chooseWordListFile(listedName);
 }
 
 // ---- Settings -------------------------------------------------------------------------------
 
+QString MainWindow::settingsPath() const
+{
+    return m_practice->folder().filePath(Texts::settingsFile);
+}
+
 void MainWindow::loadSettings()
 {
-    const SettingsFile::ReadResult settings =
-        SettingsFile::read(m_folder.filePath(Texts::settingsFile));
-    m_practice->setLetterSequence(settings.letterSequence);
-    m_letterSequence->setText(settings.letterSequence);
-    setFirstColour(settings.firstColourIndex);
-    setSecondColour(settings.secondColourIndex);
-    // A different value runs the bar's handler, which sets the field's size.
-    if (settings.fontSize)
-        m_sizeBar->setValue(*settings.fontSize);
-    QFont font = m_field->font();
-    font.setFamily(settings.fontName);
-    m_field->setFont(font);
+    const SettingsFile::ReadResult read = SettingsFile::read(settingsPath());
+    const int keptSize = m_state.settings.fontSize;
+    m_state.settings = read.settings;
+    if (!read.hasFontSize())
+        m_state.settings.fontSize = keptSize;
+    applyLetterSequence();
+    applyColours();
+    applyFont();
 }
 
 void MainWindow::saveSettings()
 {
-    const QString sequence = SettingsFile::tidyLetterSequence(m_practice->letterSequence());
-    m_practice->setLetterSequence(sequence);
-    m_letterSequence->setText(sequence);
+    m_state.settings.letterSequence =
+        SettingsFile::tidyLetterSequence(m_state.settings.letterSequence);
+    applyLetterSequence();
 
-    const Settings settings{sequence, m_firstColourIndex, m_secondColourIndex, m_sizeBar->value(),
-                            m_field->font().family()};
-    const QString path = m_folder.filePath(Texts::settingsFile);
-    const SettingsFile::WriteResult written = SettingsFile::write(path, settings);
+    const QString path = settingsPath();
+    const SettingsFile::WriteResult written = SettingsFile::write(path, m_state.settings);
     if (!written.ok)
         m_dialogs->warn(this, Texts::saveFailedTitle,
                         Texts::saveFailedText.arg(QDir::toNativeSeparators(path), written.error));

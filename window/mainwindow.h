@@ -2,6 +2,7 @@
 
 #include "fontcatalog.h"
 #include "layouttable.h"
+#include "shownstate.h"
 
 #include <QDir>
 #include <QWidget>
@@ -34,10 +35,6 @@ public:
     // first shown.
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
-    // The outer window width and the screen width in twips, noted at start-up.
-    QString startupWindowWidth() const { return m_startupWindowWidth; }
-    QString startupScreenWidth() const { return m_startupScreenWidth; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -45,8 +42,8 @@ protected:
 
 private:
     void buildControls();
-    ButtonLabel *addLabel(const QString &name);
-    PopupList *addPopupList(const QString &name);
+    ButtonLabel *addLabel(Control control);
+    PopupList *addPopupList(Control control);
     void wireEvents();
     void startUp();
     void centreOnScreen();
@@ -59,17 +56,21 @@ private:
 
     void fillFontList();
     void fillFileList();
+    QString settingsPath() const;
     void loadSettings();
     void saveSettings();
+
+    // Show the state's values in the controls (and give the engine its letter sequence); the
+    // word is redrawn by the caller.
+    void applyLetterSequence();
+    void applyColours();
+    void applyFont();
 
     void setFirstColour(int index);
     void setSecondColour(int index);
     void setFieldFontSize(int points);
     void setWidthMode(WidthMode mode);
 
-    static bool isShown(const PopupList *list);
-    void toggleList(PopupList *list);
-    void hideList(PopupList *list);
     void chooseFont(const QString &family);
     void chooseWordListFile(const QString &listedName);
     void enterLetterSequence();
@@ -80,8 +81,8 @@ private:
 
     UserDialogs *m_dialogs;
     FontCatalog::Source m_fontSource;
-    QDir m_folder;
     WordPractice *m_practice;
+    ShownState m_state;
 
     Band *m_band = nullptr;
     ButtonLabel *m_exit = nullptr;
@@ -102,10 +103,6 @@ private:
     PopupList *m_fontList = nullptr;
     PopupList *m_fileList = nullptr;
 
-    int m_firstColourIndex = 0;
-    int m_secondColourIndex = 0;
-    QString m_startupWindowWidth;
-    QString m_startupScreenWidth;
     bool m_shownBefore = false;
     bool m_ending = false;
 };

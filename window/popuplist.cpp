@@ -2,13 +2,22 @@
 
 #include <QScopedValueRollback>
 
-PopupList::PopupList(QWidget *parent) : QListWidget(parent)
+PopupList::PopupList(int openTop, int closedTop, QWidget *parent)
+    : QListWidget(parent), m_openTop(openTop), m_closedTop(closedTop)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::ClickFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemSelectionChanged, this, &PopupList::onSelectionChanged);
+}
+
+void PopupList::setOpen(bool open)
+{
+    m_open = open;
+    move(x(), open ? m_openTop : m_closedTop);
+    if (!open && window()->focusWidget() == this)
+        clearFocus();
 }
 
 void PopupList::refill(const QStringList &entries)

@@ -2,17 +2,26 @@
 
 #include <QListWidget>
 
-// A single-selection list that is parked out of sight and shown on demand. It raises chosen()
-// only when the user changes its selection, by mouse or by keyboard: filling or clearing the
-// list never chooses, and a double click chooses once.
+// A single-selection list that is parked out of sight and shown on demand: open, it stands with
+// its top edge level with the top row; closed, below the window. It raises chosen() only when the
+// user changes its selection, by mouse or by keyboard: filling or clearing the list never chooses,
+// and a double click chooses once.
 class PopupList : public QListWidget
 {
     Q_OBJECT
 
 public:
-    explicit PopupList(QWidget *parent = nullptr);
+    // Starts closed; the tops are in pixels of the parent.
+    PopupList(int openTop, int closedTop, QWidget *parent = nullptr);
 
-    // Replaces the entries, in the order given, and leaves no entry selected.
+    bool isOpen() const { return m_open; }
+    // Moves the list to its place. A closed list lets go of the keyboard focus: arrow keys would
+    // otherwise go on choosing out of sight. The focus returns to no control, as at start.
+    void setOpen(bool open);
+    void toggle() { setOpen(!m_open); }
+
+    // Replaces the entries, in the order given, and leaves no entry selected; open or closed,
+    // the list stays where it is.
     void refill(const QStringList &entries);
 
 signals:
@@ -24,5 +33,8 @@ protected:
 private:
     void onSelectionChanged();
 
+    int m_openTop;
+    int m_closedTop;
+    bool m_open = false;
     bool m_refilling = false;
 };

@@ -1,10 +1,10 @@
 #include "wordfield.h"
 
 #include "clickfilter.h"
+#include "usercharacters.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextBoundaryFinder>
 
 WordField::WordField(QWidget *parent) : QWidget(parent)
 {
@@ -49,15 +49,12 @@ void WordField::paintEvent(QPaintEvent *)
         painter.setPen(m_colours[run.colourSlot == 0 ? 0 : 1]);
         // A character is what the reader sees as one: a letter with its combining marks, or
         // a surrogate pair, is drawn whole.
-        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, run.text);
-        qsizetype start = 0;
-        for (qsizetype end = characters.toNextBoundary(); end > 0;
-             end = characters.toNextBoundary()) {
-            const QString glyph = run.text.mid(start, end - start);
+        UserCharacters::all(run.text, [&](QStringView character) {
+            const QString glyph = character.toString();
             painter.drawText(QPointF(x, baseline), glyph);
             x += metrics.horizontalAdvance(glyph);
-            start = end;
-        }
+            return true;
+        });
         if (x > area.right())
             break;
     }

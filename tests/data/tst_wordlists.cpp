@@ -1,5 +1,5 @@
-#include "../engine/wordlistfolder.h"
 #include "letterfilter.h"
+#include "scratchfiles.h"
 #include "textcodec.h"
 #include "wordlistfile.h"
 

@@ -1,5 +1,5 @@
+#include "scratchfiles.h"
 #include "settingsfile.h"
-#include "wordlistfolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,25 +12,44 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What reading gave, as "outcome: sequence first second size font" (outcome 0 is complete).
-QString summary(const SettingsFile::ReadResult &r)
+using Outcome = SettingsFile::Outcome;
+
+void add(const char *name, const QByteArray &bytes, Outcome outcome, const Settings &settings = {})
 {
-    return u"%1: %2 %3 %4 %5 %6"_s.arg(int(r.outcome))
-        .arg(r.letterSequence)
-        .arg(r.firstColourIndex)
-        .arg(r.secondColourIndex)
-        .arg(r.fontSize ? QString::number(*r.fontSize) : u"-"_s, r.fontName);
+    QTest::newRow(name) << bytes << SettingsFile::ReadResult{outcome, settings};
 }
 
-void add(const char *name, const QByteArray &bytes, const char *expected)
+Settings values(const QString &sequence, int first, int second, int size, const QString &font)
 {
-    QTest::newRow(name) << bytes << QString::fromUtf8(expected);
+    return {sequence, first, second, size, font};
 }
 
-const char *const unusable = "1: abc 5 7 - Lateinaus";
-const char *const rejected = "2: abc 5 7 - Lateinaus";
+// The defaults, with the file's letter sequence.
+Settings defaultsWith(const QString &sequence)
+{
+    Settings settings;
+    settings.letterSequence = sequence;
+    return settings;
+}
 
 } // namespace
+
+namespace QTest {
+// Names every field when a comparison fails.
+template <> char *toString(const SettingsFile::ReadResult &r)
+{
+    const char *outcomes[] = {"Complete", "FileUnusable", "ValueRejected"};
+    const Settings &v = r.settings;
+    return qstrdup(QStringLiteral("%1 {\"%2\", %3, %4, %5, \"%6\"}")
+                       .arg(QLatin1StringView(outcomes[int(r.outcome)]), v.letterSequence)
+                       .arg(v.firstColourIndex)
+                       .arg(v.secondColourIndex)
+                       .arg(v.fontSize)
+                       .arg(v.fontName)
+                       .toUtf8()
+                       .constData());
+}
+} // namespace QTest
 
 class TestSettingsFile : public QObject
 {
@@ -50,31 +69,43 @@ private Q_SLOTS:
     void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
-        add("as written", "abc\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n", "0: abc 5 7 48 Arial");
-        add("CR ends, last unended", "abc\r1\r2\r30\rArial", "0: abc 1 2 30 Arial");
-        add("after fifth ignored", "abc\r14\r15\r18\rArial\rx\xff\0"_ba, "0: abc 14 15 18 Arial");
-        add("half to even", "abc\r2.5\r+3.5\r200.5\rArial", "0: abc 2 4 200 Arial");
-        add("short sequence", "ab\r-0.4\r2\r18.4999\rArial", "0: abc 0 2 18 Arial");
-        add("utf-8", "\xc5\x82\xc3\xb3\xf0\x9f\x98\x80\r5\r7\r48\rArial", "0: łó😀 5 7 48 Arial");
-        add("missing file", QByteArray(), unusable);
-        add("folder", "/", unusable);
-        add("four lines", "abc\r\n5\r\n7\r\n48\r\n", unusable);
-        add("50 MB without line ends", QByteArray(50 << 20, 'a'), unusable);
-        add("16 in line 2", "abc\r16\r7\r48\rArial", rejected);
-        add("decimal comma", "abc\r2,5\r7\r48\rArial", rejected);
-        add("wraps to 7 in 32 bits", "abc\r5\r4294967303\r48\rArial", rejected);
-        add("size 17", "abc\r5\r7\r17\rArial", rejected);
-        add("size 200.51", "abc\r5\r7\r200.51\rArial", rejected);
-        add("NUL in a field", "xyz\r5\0\r7\r48\rArial"_ba, "2: xyz 5 7 - Lateinaus");
+        QTest::addColumn<SettingsFile::ReadResult>("expected");
+        const QString arial = u"Arial"_s;
+        add("as written", "abc\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n", Outcome::Complete,
+            values(u"abc"_s, 5, 7, 48, arial));
+        add("CR ends, last unended", "abc\r1\r2\r30\rArial", Outcome::Complete,
+            values(u"abc"_s, 1, 2, 30, arial));
+        add("after fifth ignored", "abc\r14\r15\r18\rArial\rx\xff\0"_ba, Outcome::Complete,
+            values(u"abc"_s, 14, 15, 18, arial));
+        add("half to even", "abc\r2.5\r+3.5\r200.5\rArial", Outcome::Complete,
+            values(u"abc"_s, 2, 4, 200, arial));
+        add("short sequence", "ab\r-0.4\r2\r18.4999\rArial", Outcome::Complete,
+            values(u"abc"_s, 0, 2, 18, arial));
+        add("utf-8", "\xc5\x82\xc3\xb3\xf0\x9f\x98\x80\r5\r7\r48\rArial", Outcome::Complete,
+            values(u"łó😀"_s, 5, 7, 48, arial));
+        add("missing file", QByteArray(), Outcome::FileUnusable);
+        add("folder", "/", Outcome::FileUnusable);
+        add("four lines", "abc\r\n5\r\n7\r\n48\r\n", Outcome::FileUnusable);
+        add("50 MB without line ends", QByteArray(50 << 20, 'a'), Outcome::FileUnusable);
+        const Settings abc = defaultsWith(u"abc"_s);
+        add("16 in line 2", "abc\r16\r7\r48\rArial", Outcome::ValueRejected, abc);
+        add("decimal comma", "abc\r2,5\r7\r48\rArial", Outcome::ValueRejected, abc);
+        add("wraps to 7 in 32 bits", "abc\r5\r4294967303\r48\rArial", Outcome::ValueRejected, abc);
+        add("size 17", "abc\r5\r7\r17\rArial", Outcome::ValueRejected, abc);
+        add("size 200.51", "abc\r5\r7\r200.51\rArial", Outcome::ValueRejected, abc);
+        add("NUL in a field", "xyz\r5\0\r7\r48\rArial"_ba, Outcome::ValueRejected,
+            defaultsWith(u"xyz"_s));
     }
 
     void read()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, expected);
+        QFETCH(SettingsFile::ReadResult, expected);
         QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(m_path) : writeFile(m_path, bytes)));
-        QCOMPARE(summary(SettingsFile::read(m_path)), expected);
+        const SettingsFile::ReadResult read = SettingsFile::read(m_path);
+        QCOMPARE(read, expected);
+        // Only a complete file gives a size to apply.
+        QCOMPARE(read.hasFontSize(), expected.outcome == Outcome::Complete);
     }
 
     // The letter sequence as the window shows it, the file's first line, and what reads back.
@@ -97,7 +128,9 @@ private Q_SLOTS:
         const Settings settings{SettingsFile::tidyLetterSequence(caption), 5, 7, 48, u"Arial"_s};
         QVERIFY(SettingsFile::write(m_path, settings).ok);
         QCOMPARE(fileBytes(m_path), firstLine + "\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n");
-        QCOMPARE(summary(SettingsFile::read(m_path)), u"0: %1 5 7 48 Arial"_s.arg(readBack));
+        const SettingsFile::ReadResult read = SettingsFile::read(m_path);
+        QCOMPARE(read, (SettingsFile::ReadResult{Outcome::Complete,
+                                                 values(readBack, 5, 7, 48, u"Arial"_s)}));
     }
 
     // A folder in the file's place: the reason is given and nothing changes.

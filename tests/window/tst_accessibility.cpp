@@ -25,20 +25,20 @@ void TestAccessibility::screenReaderReachesEveryControl()
     f.write(u"silben.ini"_s, "abenos\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n");
     f.open("so\r\nBa-na-ne\r\n");
 
-    QCOMPARE(spoken(f.label(u"Bezeichnung6"_s)), u"X"_s);
-    QCOMPARE(spoken(f.label(u"Bezeichnung6"_s), QAccessible::Description), u"Beenden"_s);
-    QCOMPARE(spoken(f.label(u"Bezeichnung7"_s)), u" 1 Wort"_s);
-    QCOMPARE(spoken(f.label(u"Bezeichnung7"_s), QAccessible::Description), u"Wörterzahl"_s);
+    QCOMPARE(spoken(f.label(Control::ExitButton)), u"X"_s);
+    QCOMPARE(spoken(f.label(Control::ExitButton), QAccessible::Description), u"Beenden"_s);
+    QCOMPARE(spoken(f.label(Control::WordCount)), u" 1 Wort"_s);
+    QCOMPARE(spoken(f.label(Control::WordCount), QAccessible::Description), u"Wörterzahl"_s);
     QCOMPARE(spoken(f.field()), u"Banane"_s);
     QTest::mouseClick(f.field(), Qt::LeftButton);
     QCOMPARE(spoken(f.field()), u"so"_s);
 
-    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(f.get(u"VBildlauf1"_s));
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(f.get(Control::SizeBar));
     QCOMPARE(bar->valueInterface()->currentValue().toInt(), 48);
     QCOMPARE(bar->valueInterface()->minimumValue().toInt(), 18);
     QCOMPARE(bar->valueInterface()->maximumValue().toInt(), 200);
 
-    QAccessibleInterface *files = QAccessible::queryAccessibleInterface(f.get(u"Datei1"_s));
+    QAccessibleInterface *files = QAccessible::queryAccessibleInterface(f.get(Control::FileList));
     QCOMPARE(files->childCount(), 1);
     QCOMPARE(files->child(0)->text(QAccessible::Name), u"SILBEN.TXT"_s);
 }

@@ -18,7 +18,8 @@ namespace {
 // here from the layout description, never taken from the program's own table.
 struct Row
 {
-    const char *name;
+    Control control;
+    const char *name; // its objectName, which assistive tools and outside checks use
     QRect rect;
     QRgb background, text; // text: of its caption or entries; background 0: the toolkit's look
     const char *caption = "", *tooltip = "";
@@ -70,36 +71,51 @@ private Q_SLOTS:
         const QRgb white = 0xffffff, black = 0, light = 0xe0e0e0;
         const char *ms = "MS Sans Serif";
         auto add = [](const Row &row) { QTest::addRow("%s", row.name) << row; };
-        add({"Bezeichnung6", QRect(8, 8, 33, 33), 0x0000ff, 0xff0000, "X", "Beenden"});
-        add({"Bezeichnung5", QRect(48, 8, 33, 33), 0x008000, white, "S", "Schriften"});
+        add({Control::ExitButton, "Bezeichnung6", QRect(8, 8, 33, 33), 0x0000ff, 0xff0000, "X",
+             "Beenden"});
+        add({Control::FontsButton, "Bezeichnung5", QRect(48, 8, 33, 33), 0x008000, white, "S",
+             "Schriften"});
         // The swatches show the colours 5 and 7 once the start-up found no settings file.
-        add({"Bezeichnung9", QRect(88, 8, 33, 33), magenta, white, "1", "Erste Farbe"});
-        add({"Bezeichnung10", QRect(120, 8, 33, 33), grey, white, "2", "Zweite Farbe"});
-        add({"Label1", QRect(160, 8, 73, 33), 0xffff00, black, "ABC", "Lauteingabe"});
-        add({"abc", QRect(240, 8, 473, 33), white, black, "abc", "Lautfolge"});
-        add({"Bezeichnung11", QRect(720, 8, 161, 33), 0xffc0c0, black, "nach A B C", "Sortierung"});
-        add({"Bezeichnung2", QRect(888, 8, 33, 33), 0xc04000, white, "T", "Textdateien"});
-        add({"Label2", QRect(8, 448, 41, 17), 0xff8000, black, "-", "", black, ms, 12});
-        add({"Label3", QRect(56, 448, 41, 17), 0xff0000, black, "- -", "", black, ms, 12});
-        add({"Label4", QRect(104, 448, 41, 17), 0xc000c0, black, "- - -", "", black, ms, 12});
-        add({"Bezeichnung1", QRect(152, 450, 201, 19), light, 0x404040, "SILBEN.TXT", "", light, ms,
-             8.25, Qt::AlignLeft});
-        add({"Bezeichnung7", QRect(800, 448, 121, 17), light, black, "0 Wörter", "Wörterzahl",
-             light, ms, 9.75, Qt::AlignRight});
-        add({"Liste1", QRect(80, 600, 153, 98), 0x008000, white, "", "", black, "Arial", 9.75});
-        add({"Datei1", QRect(720, 600, 169, 130), 0xc04000, white, "", "", black, "Arial", 9.75});
+        add({Control::FirstSwatch, "Bezeichnung9", QRect(88, 8, 33, 33), magenta, white, "1",
+             "Erste Farbe"});
+        add({Control::SecondSwatch, "Bezeichnung10", QRect(120, 8, 33, 33), grey, white, "2",
+             "Zweite Farbe"});
+        add({Control::LetterEntryButton, "Label1", QRect(160, 8, 73, 33), 0xffff00, black, "ABC",
+             "Lauteingabe"});
+        add({Control::LetterSequence, "abc", QRect(240, 8, 473, 33), white, black, "abc",
+             "Lautfolge"});
+        add({Control::OrderMode, "Bezeichnung11", QRect(720, 8, 161, 33), 0xffc0c0, black,
+             "nach A B C", "Sortierung"});
+        add({Control::FilesButton, "Bezeichnung2", QRect(888, 8, 33, 33), 0xc04000, white, "T",
+             "Textdateien"});
+        add({Control::NarrowButton, "Label2", QRect(8, 448, 41, 17), 0xff8000, black, "-", "",
+             black, ms, 12});
+        add({Control::MediumButton, "Label3", QRect(56, 448, 41, 17), 0xff0000, black, "- -", "",
+             black, ms, 12});
+        add({Control::WideButton, "Label4", QRect(104, 448, 41, 17), 0xc000c0, black, "- - -", "",
+             black, ms, 12});
+        add({Control::FileName, "Bezeichnung1", QRect(152, 450, 201, 19), light, 0x404040,
+             "SILBEN.TXT", "", light, ms, 8.25, Qt::AlignLeft});
+        add({Control::WordCount, "Bezeichnung7", QRect(800, 448, 121, 17), light, black, "0 Wörter",
+             "Wörterzahl", light, ms, 9.75, Qt::AlignRight});
+        add({Control::FontList, "Liste1", QRect(80, 600, 153, 98), 0x008000, white, "", "", black,
+             "Arial", 9.75});
+        add({Control::FileList, "Datei1", QRect(720, 600, 169, 130), 0xc04000, white, "", "", black,
+             "Arial", 9.75});
         // The field shows no text; its font: no settings file, and the size bar's value.
-        add({"farbfeld", QRect(24, 64, 897, 377), white, white, "", "", black, "Lateinaus", 48});
-        add({"VBildlauf1", QRect(8, 64, 17, 377), 0, 0, "", "", 0, nullptr});
-        add({"Figur2", QRect(0, 0, 929, 49), grey, grey, "", "", 0x808080, nullptr});
+        add({Control::WordField, "farbfeld", QRect(24, 64, 897, 377), white, white, "", "", black,
+             "Lateinaus", 48});
+        add({Control::SizeBar, "VBildlauf1", QRect(8, 64, 17, 377), 0, 0, "", "", 0, nullptr});
+        add({Control::Band, "Figur2", QRect(0, 0, 929, 49), grey, grey, "", "", 0x808080, nullptr});
     }
 
     void layout()
     {
         QFETCH(Row, row);
         f->open("xyz\r\n"); // no word passes "abc": the count keeps its first text
-        QWidget *control = f->get(QString::fromLatin1(row.name));
+        QWidget *control = f->get(row.control);
         QVERIFY(control);
+        QCOMPARE(control->objectName(), QString::fromLatin1(row.name));
         QCOMPARE(control->geometry(), row.rect);
         QCOMPARE(control->toolTip(), QString::fromUtf8(row.tooltip));
         QCOMPARE(control->property("text").toString(), QString::fromUtf8(row.caption));
@@ -162,13 +178,13 @@ private Q_SLOTS:
         f->write(u"silben.ini"_s, "xyz\r\n 2 \r\n 4 \r\n 48 \r\nCourier New\r\n");
         f->fonts = {u"Fibel"_s, u"Arial Black"_s}; // none of the eight
         f->open("Ab-ba\r\nXy-yx\r\n");
-        QCOMPARE(f->get<PopupList>(u"Liste1"_s)->count(), 0);
+        QCOMPARE(f->list(Control::FontList)->count(), 0);
         QCOMPARE(f->word(), u"Xy-yx"_s);
         QCOMPARE(f->field()->font().family(), u"Courier New"_s);
         const QImage image = f->field()->grab().toImage();
         QVERIFY(!columnsOf(image, {0x008000}).isEmpty() && !columnsOf(image, {0x800000}).isEmpty());
         QVERIFY(f->dialogs.boxes.isEmpty()); // the hint waits for the window to show
-        f->click(u"Bezeichnung9"_s);         // the next first colour, 3, drawn at once
+        f->click(Control::FirstSwatch);      // the next first colour, 3, drawn at once
         QVERIFY(!columnsOf(f->field()->grab().toImage(), {0x008080}).isEmpty());
     }
 
@@ -179,8 +195,8 @@ private Q_SLOTS:
         QWindow *window = f->window->windowHandle();
         QCOMPARE(f->window->focusWidget(), nullptr); // at start no control that takes keys
         // A shown list that has the focus moves its selection after the word was shown.
-        PopupList *chooser = f->get<PopupList>(u"Liste1"_s);
-        f->click(u"Bezeichnung5"_s);
+        PopupList *chooser = f->list(Control::FontList);
+        f->click(Control::FontsButton);
         chooser->setFocus();
         QString wordAtChoice;
         connect(chooser, &PopupList::chosen, chooser, [&] { wordAtChoice = f->word(); });
@@ -223,7 +239,7 @@ private Q_SLOTS:
         QByteArray atLastBox;
         f->dialogs.onBox = [&] { atLastBox = f->read(u"silben.ini"_s); };
         if (viaX)
-            f->click(u"Bezeichnung6"_s);
+            f->click(Control::ExitButton);
         else
             f->window->close();
         QCOMPARE(f->dialogs.boxes.join(u' '), u"inform "_s + boxes);
@@ -240,24 +256,24 @@ private Q_SLOTS:
             f->write(name, "Bab\r\naa\r\nCab\r\n");
         QVERIFY(QDir(f->dir.path()).mkdir(u"x.txt"_s));
         QVERIFY(f->openShown());
-        PopupList *files = f->get<PopupList>(u"Datei1"_s);
+        PopupList *files = f->list(Control::FileList);
         QCOMPARE(f->entries(files), QStringList({u"SILBEN.TXT"_s, u"tiere.txt"_s, u"weg.TXT"_s}));
         QVERIFY(QFile::remove(f->dir.filePath(u"weg.TXT"_s)));
-        ButtonLabel *name = f->label(u"Bezeichnung1"_s);
+        ButtonLabel *name = f->label(Control::FileName);
         // A list that cannot be read: the name turns red and says why, without a box.
-        f->click(u"Bezeichnung2"_s);
+        f->click(Control::FilesButton);
         QCOMPARE(files->y(), 8);
         f->clickEntry(files, 2);
         QCOMPARE(name->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(name->text() + u' ' + name->toolTip(),
                  u"WEG.TXT "_s + Texts::wordListMissing.arg(u"WEG.TXT"_s));
         QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s}); // the hint only
-        f->click(u"Bezeichnung2"_s);
+        f->click(Control::FilesButton);
         f->clickEntry(files, 1);
         QCOMPARE(files->y(), 600);
         QCOMPARE(name->palette().color(QPalette::WindowText), QColor(0x404040));
         QCOMPARE(name->text() + name->toolTip(), u"TIERE.TXT"_s);
-        QCOMPARE(f->word() + f->label(u"Bezeichnung7"_s)->text(), u"aa 2 Wörter"_s);
+        QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"aa 2 Wörter"_s);
         // The hidden list let go of the focus: a later arrow key only shows a word.
         QCOMPARE(f->window->focusWidget(), nullptr);
         QTest::keyClick(f->window->windowHandle(), Qt::Key_Up);
@@ -268,26 +284,26 @@ private Q_SLOTS:
     {
         f->fonts = {u"Verdana"_s, u"arial"_s, u"Arial"_s, u"DejaVu Sans"_s, u"Arial"_s};
         f->open();
-        PopupList *chooser = f->get<PopupList>(u"Liste1"_s);
+        PopupList *chooser = f->list(Control::FontList);
         QCOMPARE(f->entries(chooser), QStringList({u"Arial"_s, u"Arial"_s, u"Verdana"_s}));
-        f->click(u"Bezeichnung5"_s);
+        f->click(Control::FontsButton);
         QCOMPARE(chooser->y(), 8);
         QCOMPARE(f->window->childAt(100, 100), chooser); // in front of the field
-        f->click(u"Bezeichnung5"_s);
+        f->click(Control::FontsButton);
         QCOMPARE(chooser->y(), 600);
-        f->click(u"Bezeichnung5"_s);
+        f->click(Control::FontsButton);
         f->clickEntry(chooser, 2);
         QCOMPARE(chooser->y(), 600);
         QCOMPARE(f->field()->font().family(), u"Verdana"_s);
 
         // New letters rebuild and sort the queue at once, which closes and refills the chooser.
-        f->click(u"Bezeichnung5"_s);
+        f->click(Control::FontsButton);
         f->fonts = {u"Courier New"_s, u"Verdana"_s};
         f->dialogs.answer = u" ba"_s;
-        f->click(u"Label1"_s);
+        f->click(Control::LetterEntryButton);
         QCOMPARE(f->dialogs.texts, QStringList{Texts::letterEntryPrompt + u"|abc"_s});
-        QCOMPARE(f->label(u"abc"_s)->text(), u" ba"_s);
-        QCOMPARE(f->word() + f->label(u"Bezeichnung7"_s)->text(), u"ab 2 Wörter"_s);
+        QCOMPARE(f->label(Control::LetterSequence)->text(), u" ba"_s);
+        QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"ab 2 Wörter"_s);
         QCOMPARE(chooser->y(), 600);
         QCOMPARE(f->entries(chooser), QStringList({u"Courier New"_s, u"Verdana"_s}));
         QVERIFY(chooser->selectedItems().isEmpty());
@@ -297,7 +313,7 @@ private Q_SLOTS:
     void sizeBarAndWidthModes()
     {
         QVERIFY(f->openShown());
-        auto *bar = f->get<QScrollBar>(u"VBildlauf1"_s);
+        auto *bar = f->get<QScrollBar>(Control::SizeBar);
         QList<int> sizes; // of the field's font, after each change of the bar
         connect(bar, &QScrollBar::valueChanged, [&] { sizes << f->field()->font().pointSize(); });
         bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
@@ -311,10 +327,10 @@ private Q_SLOTS:
 
         const QPoint topLeft = f->window->pos();
         QList<int> widths; // client, band, field; left of the count
-        for (const QString &button : {u"Label4"_s, u"Label3"_s, u"Label2"_s}) {
+        for (Control button : {Control::WideButton, Control::MediumButton, Control::NarrowButton}) {
             f->click(button);
-            widths << f->window->maximumWidth() << f->get(u"Figur2"_s)->width()
-                   << f->field()->width() << f->label(u"Bezeichnung7"_s)->x();
+            widths << f->window->maximumWidth() << f->get(Control::Band)->width()
+                   << f->field()->width() << f->label(Control::WordCount)->x();
         }
         QCOMPARE(widths,
                  QList<int>({1328, 1329, 1297, 1200, 1128, 1129, 1097, 1000, 928, 929, 897, 800}));

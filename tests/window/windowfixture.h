@@ -1,8 +1,10 @@
 #pragma once
 
 #include "buttonlabel.h"
+#include "layouttable.h"
 #include "mainwindow.h"
 #include "popuplist.h"
+#include "scratchfiles.h"
 #include "userdialogs.h"
 #include "wordfield.h"
 #include "wordpractice.h"
@@ -49,14 +51,9 @@ struct WindowFixture
 
     void write(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(writeFile(dir.filePath(name), bytes));
     }
-    QByteArray read(const QString &name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString &name) const { return fileBytes(dir.filePath(name)); }
     // With this SILBEN.TXT; the default one shows ab, ab-ba, ba in the mode "nach A B C".
     MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
@@ -71,14 +68,16 @@ struct WindowFixture
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    template <typename Control = QWidget> Control *get(const QString &name) const
+    template <typename Widget = QWidget> Widget *get(Control control) const
     {
-        return window->findChild<Control *>(name, Qt::FindDirectChildrenOnly);
+        return window->findChild<Widget *>(LayoutTable::control(control).objectName,
+                                           Qt::FindDirectChildrenOnly);
     }
-    ButtonLabel *label(const QString &name) const { return get<ButtonLabel>(name); }
-    WordField *field() const { return get<WordField>(u"farbfeld"_s); }
+    ButtonLabel *label(Control control) const { return get<ButtonLabel>(control); }
+    PopupList *list(Control control) const { return get<PopupList>(control); }
+    WordField *field() const { return get<WordField>(Control::WordField); }
     QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
-    void click(const QString &name) const { QTest::mouseClick(label(name), Qt::LeftButton); }
+    void click(Control control) const { QTest::mouseClick(label(control), Qt::LeftButton); }
     // Clicks the entry as a user would, on the list's viewport.
     static void clickEntry(PopupList *list, int row)
     {

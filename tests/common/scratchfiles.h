@@ -4,6 +4,7 @@
 #include <QFile>
 
 // File helpers for tests, which write their own files byte for byte in a temporary folder.
+// Each test makes its folder with QTemporaryDir; these read and write the files in it.
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textcodec.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Lines = QStringList;
+
+// From a list's bytes to its lines, in either encoding and with every mix of line ends.
+class TestTextCodec : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each text (its lines joined by CR) also survives being written and read back.
+    void readLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Lines>("lines");
+        QTest::addRow("windows-1252, CR LF") << "\xE4\r\n\xDF\x80"_ba << Lines{"ä", "ß€"};
+        QTest::addRow("utf-8, mark dropped") << "\xEF\xBB\xBF\xC3\xA4pfel"_ba << Lines{"äpfel"};
+        // Regression: the decoder dropped the mark itself and then a second U+FEFF of the text.
+        QTest::addRow("only the first byte order mark dropped")
+            << "\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA4"_ba << Lines{u"\uFEFFä"_s};
+        QTest::addRow("decomposed umlaut composed") << "u\xCC\x88"_ba << Lines{"ü"};
+        QTest::addRow("bad utf-8 after a mark") << "\xEF\xBB\xBF\xE4"_ba << Lines{"ï»¿ä"};
+        QTest::addRow("outside windows-1252") << "\xEF\xBB\xBF\x61\xC5\x82"_ba << Lines{"ał"};
+        // "Ã¤" in Windows-1252 is C3 A4, which would read back as "ä".
+        QTest::addRow("reads as utf-8") << "\xEF\xBB\xBF\xC3\x83\xC2\xA4"_ba << Lines{"Ã¤"};
+        QTest::addRow("final terminator, no line") << "a\r\n"_ba << Lines{"a"};
+        QTest::addRow("CR alone ends a line") << "a\rb\r"_ba << Lines{"a", "b"};
+        QTest::addRow("LF alone is ordinary") << "a\nb\n"_ba << Lines{"a\nb\n"};
+        QTest::addRow("two terminators") << "a\r\n\r\nb"_ba << Lines{"a", "", "b"};
+        QTest::addRow("CR CR LF") << "a\r\r\nb"_ba << Lines{"a", "", "b"};
+        QTest::addRow("empty") << ""_ba << Lines{};
+    }
+
+    void readLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Lines, lines);
+        QCOMPARE(TextCodec::splitLines(TextCodec::decode(bytes)), lines);
+        const QString text = lines.join(u'\r');
+        QCOMPARE(TextCodec::decode(TextCodec::encode(text)), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTextCodec)
+#include "tst_textcodec.moc"

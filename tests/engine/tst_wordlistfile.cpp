@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scratchfiles.h"
+#include "texts.h"
+#include "wordlistfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Finding a word list in the working folder and offering the folder's lists.
+class TestWordListFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QDir folder() const { return QDir(m_dir.path()); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const QString &name : {u"silben.txt"_s, u"Tiere.Txt"_s, u"ABC.TXT"_s, u".hidden.TXT"_s,
+                                    u"notes.dat"_s, u"TXT"_s})
+            QVERIFY(writeFile(folder().filePath(name), "Ro-se\r\n"));
+        QVERIFY(folder().mkdir(u"ordner.txt"_s));
+    }
+
+    void locateInAnyCase_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("found"); // empty: none
+        QTest::addRow("upper finds lower") << u"SILBEN.TXT"_s << u"silben.txt"_s;
+        QTest::addRow("mixed finds mixed") << u"TIERE.TXT"_s << u"Tiere.Txt"_s;
+        QTest::addRow("exact") << u"ABC.TXT"_s << u"ABC.TXT"_s;
+        QTest::addRow("missing") << u"WEG.TXT"_s << QString();
+        QTest::addRow("no paths") << u"../silben.txt"_s << QString();
+        QTest::addRow("no name") << QString() << QString();
+    }
+
+    void locateInAnyCase()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, found);
+        const QString path = WordListFile::locate(folder(), asked);
+        QCOMPARE(path, found.isEmpty() ? QString() : folder().filePath(found));
+    }
+
+    // The exact name wins where two entries differ only in letter case.
+    void exactNameWins()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(QDir(dir.path()).filePath(u"abc.txt"_s), "a"));
+        QVERIFY(writeFile(QDir(dir.path()).filePath(u"ABC.TXT"_s), "b"));
+        QCOMPARE(WordListFile::locate(QDir(dir.path()), u"ABC.TXT"_s),
+                 QDir(dir.path()).filePath(u"ABC.TXT"_s));
+    }
+
+    void readErrorsNameTheList()
+    {
+        QCOMPARE(WordListFile::read(folder(), u"SILBEN.TXT"_s).lines, QStringList{u"Ro-se"_s});
+        QCOMPARE(WordListFile::read(folder(), u"WEG.TXT"_s).message,
+                 Texts::wordListMissing.arg(u"WEG.TXT"_s));
+        QCOMPARE(WordListFile::read(folder(), u"ORDNER.TXT"_s).message,
+                 Texts::wordListIsFolder.arg(u"ORDNER.TXT"_s));
+    }
+
+    // Only files ending in .TXT in any case; no folders, no hidden files; alphabetical.
+    void listFolder()
+    {
+        QCOMPARE(WordListFile::listFolder(folder()),
+                 QStringList({u"ABC.TXT"_s, u"silben.txt"_s, u"Tiere.Txt"_s}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWordListFile)
+#include "tst_wordlistfile.moc"
