@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what a teacher waits for: loading, filtering and sorting a word list, and handing out
 // the next word. Lists are generated: German-like syllabified words with umlauts and ß, about
 // half of them made only of the letters "aeimnorst", some lines holding two words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sixteen fixed colours from which the two syllable colours are chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader. Checks that the outcome is one of the three
 // the program knows, with the values that outcome promises, and that writing what was read
 // and reading it again gives the same values after the writer's own tidying.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes through the word-list reader and the letter filter and compares the
 // queue with a deliberately plain reference filter written from the rules, character by
 // character with no shortcuts. Input: the letter sequence (UTF-8) up to the first NUL byte,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program on a virtual X display, as a teacher would: dismisses the hint,
 # shows words by key presses, answers "Nein" and then "Ja" to the exit question, and checks
 # the settings file it leaves behind, byte for byte.

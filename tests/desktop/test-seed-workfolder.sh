@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: test-seed-workfolder.sh SEED-SCRIPT DATA-FOLDER
 #
 # Seeds a fresh working folder twice. A teacher's own list that differs from a shipped one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: test-install-tree.sh BUILD-FOLDER HAS-PROGRAM(0|1)
 #
 # Installs the build into a temporary prefix and checks that every file lands where the
