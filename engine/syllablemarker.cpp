@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <hyphen.h>
 
@@ -84,25 +85,59 @@ bool isNoHyphenSetting(QByteArrayView line)
     return true;
 }
 
+// What identifies a line within its level: a pattern's letters, a setting's name.
+QByteArray lineKey(const QByteArray &line, bool pattern)
+{
+    if (!pattern) {
+        qsizetype end = 0;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t')
+            ++end;
+        return line.left(end);
+    }
+    QByteArray letters;
+    for (const char c : line) {
+        if (c < '0' || c > '9')
+            letters += c;
+    }
+    return letters;
+}
+
 // Checks a patterns file line by line and gives it back without comments and blank lines,
 // every line ending in LF. False when it is not an ISO-8859-1 patterns file this reader trusts.
+//
+// Of several lines with the same key in one level only the last counts, and the library would
+// lose the memory of the others, so only the last is kept, where the first stood.
 bool cleanPatterns(const QByteArray &bytes, QByteArray &cleaned)
 {
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.isEmpty() || lines.first().trimmed() != latin1Charset)
         return false;
-    cleaned = latin1Charset + '\n';
+    QList<QByteArray> kept{latin1Charset};
+    QHash<QByteArray, qsizetype> keptAt;
     int patternCount = 0;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith('#') || line.startsWith('%'))
             continue;
-        if (isPattern(line))
-            ++patternCount;
-        else if (line != "NEXTLEVEL" && !isNumberSetting(line) && !isNoHyphenSetting(line))
+        if (line == "NEXTLEVEL") {
+            kept << line;
+            keptAt.clear();
+            continue;
+        }
+        const bool pattern = isPattern(line);
+        if (!pattern && !isNumberSetting(line) && !isNoHyphenSetting(line))
             return false;
-        cleaned += line + '\n';
+        patternCount += pattern;
+        const QByteArray key = lineKey(line, pattern);
+        const auto earlier = keptAt.constFind(key);
+        if (earlier == keptAt.cend()) {
+            keptAt.insert(key, kept.size());
+            kept << line;
+        } else {
+            kept[*earlier] = line;
+        }
     }
+    cleaned = kept.join('\n') + '\n';
     return patternCount > 0;
 }
 
