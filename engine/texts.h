@@ -78,7 +78,7 @@ inline const QString markerCommandHelp = QStringLiteral(
     "genau so, wie sie ist. Der Dateiname - steht für die Standardeingabe.\n"
     "\n"
     "Beispiel:\n"
-    "  trabelo-silben TIERE.TXT > TIERE-SILBEN.TXT\n"
+    "  trabelo-silben OBST.TXT > OBST-SILBEN.TXT\n"
     "\n"
     "Die Silben werden nach Regeln gesetzt und sind nicht immer richtig: Bitte sehen Sie\n"
     "die neue Liste durch und verbessern Sie sie von Hand.\n"
