@@ -32,8 +32,8 @@ bool isPatternLetter(unsigned char c)
     return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7) || c == '\'' || c == '-';
 }
 
-// Letters and digits; a dot, which stands for the edge of the word,
-// only at either end. Digits outside the dots would make the library write before its buffer.
+// Letters and digits; a dot, which stands for the edge of the word, only at either end.
+// Digits outside the dots would make the library write before its buffer.
 bool isPattern(QByteArrayView line)
 {
     bool hasLetter = false;
