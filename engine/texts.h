@@ -59,6 +59,48 @@ inline const QString wordListIsFolder = QStringLiteral("„%1“ ist ein Ordner,
 inline const QString wordListUnreadable =
     QStringLiteral("Die Wortliste „%1“ kann nicht gelesen werden: %2");
 
+// Automatic syllables (%1: path of the patterns file)
+inline const QString syllablePatternsMissing =
+    QStringLiteral("Die deutschen Silbenmuster („%1“) fehlen oder sind nicht lesbar.");
+inline const QString syllablePatternsInvalid =
+    QStringLiteral("Die Datei „%1“ enthält keine deutschen Silbenmuster.");
+
+// The command trabelo-silben (%1: file name or option)
+inline const QString markerCommandHelp = QStringLiteral(
+    "Aufruf: trabelo-silben [DATEI ...]\n"
+    "\n"
+    "Setzt in Wortlisten die Silbenstriche, wie Kinder sie in der Schule lernen:\n"
+    "O-ma, Fens-ter, Zu-cker, Ka-ka-o.\n"
+    "\n"
+    "Liest die Zeilen der genannten Dateien nacheinander, ohne Datei die Standardeingabe\n"
+    "(UTF-8 oder Windows-1252, Zeilenenden LF, CR oder CR LF), und schreibt jede Zeile mit\n"
+    "Silbenstrichen auf die Standardausgabe (UTF-8, Zeilenenden CR LF), so dass Trabelo das\n"
+    "Ergebnis als Wortliste liest. Eine Zeile, die schon einen Bindestrich enthält, bleibt\n"
+    "genau so, wie sie ist. Der Dateiname - steht für die Standardeingabe.\n"
+    "\n"
+    "Beispiel:\n"
+    "  trabelo-silben OBST.TXT > OBST-SILBEN.TXT\n"
+    "\n"
+    "Die Silben werden nach Regeln gesetzt und sind nicht immer richtig: Bitte sehen Sie\n"
+    "die neue Liste durch und verbessern Sie sie von Hand.\n"
+    "\n"
+    "Optionen:\n"
+    "  -h, --help   diese Hilfe zeigen\n"
+    "  --           alles Weitere sind Dateinamen\n"
+    "\n"
+    "Rückgabewert: 0, wenn alles gelesen wurde; 1, wenn eine Datei nicht gelesen werden\n"
+    "konnte (die übrigen werden trotzdem bearbeitet); 2, wenn die Silbenmuster fehlen\n"
+    "(Paket hyphen-de) oder der Aufruf falsch ist.\n");
+inline const QString markerCommandFileMissing =
+    QStringLiteral("trabelo-silben: Die Datei „%1“ gibt es nicht.");
+inline const QString markerCommandFileIsFolder =
+    QStringLiteral("trabelo-silben: „%1“ ist ein Ordner, keine Datei.");
+inline const QString markerCommandFileUnreadable =
+    QStringLiteral("trabelo-silben: Die Datei „%1“ kann nicht gelesen werden.");
+inline const QString markerCommandUnknownOption =
+    QStringLiteral("trabelo-silben: Die Option „%1“ gibt es nicht (Hilfe: trabelo-silben --help).");
+inline const QString markerCommandPrefix = QStringLiteral("trabelo-silben: ");
+
 // Modal boxes
 inline const QString hintTitle = QStringLiteral("Hinweis");
 inline const QString hintText = QStringLiteral("Klicke auf die weiße Textfläche\r"

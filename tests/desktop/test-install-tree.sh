@@ -30,11 +30,13 @@ expected=(
     share/trabelo/wordlists/SILBEN.TXT
     share/trabelo/wordlists/silben.ini
 )
-[[ "$has_program" == 1 ]] && expected+=(bin/trabelo)
+[[ "$has_program" == 1 ]] && expected+=(bin/trabelo bin/trabelo-silben)
 for path in "${expected[@]}"; do
     [[ -f "$prefix/$path" ]] || fail "$path not installed"
 done
-for program in trabelo-launcher trabelo-seed-workfolder; do
+programs=(trabelo-launcher trabelo-seed-workfolder)
+[[ "$has_program" == 1 ]] && programs+=(trabelo-silben)
+for program in "${programs[@]}"; do
     [[ -x "$prefix/bin/$program" ]] || fail "bin/$program not executable"
 done
 lists=$(find "$prefix/share/trabelo/wordlists" -name '*.TXT' | wc -l)

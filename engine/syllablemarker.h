@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "schoolsyllables.h"
+
+#include <QString>
+
+#include <memory>
+#include <string_view>
+
+// Marks the spoken syllables of German words with hyphens, as German schools write them by the
+// rules of 2006: O-ma, Fens-ter, Zu-cker, Ka-ka-o, Ta-schen-lam-pe.
+//
+// The German line-breaking patterns (ISO-8859-1, lower case) give the boundaries inside a word;
+// SchoolSyllables adds what they leave out. Loading the patterns takes seconds and tens of
+// megabytes, marking a word about a microsecond. A loaded marker never changes, so it may be
+// loaded on one thread and used on any number of others.
+class SyllableMarker
+{
+public:
+    struct Loaded
+    {
+        std::shared_ptr<const SyllableMarker> marker; // null when loading failed
+        QString error;                                // German, for the user; empty when loaded
+    };
+
+    // The German patterns in the system's hyphenation folder.
+    static QString defaultPatternsPath();
+
+    // Never throws: a missing or unreadable file, or one that holds no German patterns, gives
+    // an error instead of a marker.
+    static Loaded load(const QString &patternsPath);
+
+    ~SyllableMarker();
+    SyllableMarker(const SyllableMarker &) = delete;
+    SyllableMarker &operator=(const SyllableMarker &) = delete;
+
+    // One word, with hyphens inserted at its syllable boundaries; nothing else changes.
+    // Characters that are not letters stay outside the syllables ("Mama!" gives "Ma-ma!") and
+    // split the word into parts marked on their own. A word holding a letter or mark outside
+    // ISO-8859-1 comes back unchanged.
+    QString markWord(const QString &word) const;
+
+    // One word-list entry: returned exactly as written if it holds a hyphen, otherwise each
+    // blank-separated word is marked and the blanks are kept.
+    QString markEntry(const QString &entry) const;
+
+private:
+    struct Patterns;
+
+    explicit SyllableMarker(std::unique_ptr<Patterns> patterns);
+
+    SchoolSyllables::Boundaries patternBoundaries(std::string_view letters) const;
+    SchoolSyllables::Boundaries boundaries(std::string_view letters) const;
+    bool recognisesGermanPatterns() const;
+    void appendMarkedRun(QStringView run, QString &out) const;
+
+    std::unique_ptr<Patterns> m_patterns;
+};

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the command trabelo-silben as a teacher would: on standard input and on files, with the
+# line ends of every system, on an old Windows list, and with a file that cannot be read.
+# Usage: test-silben.sh PATH-TO-TRABELO-SILBEN
+set -euo pipefail
+program=$1
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+# expect NAME EXPECTED-BYTES: compares out.bin with the bytes printf makes of EXPECTED-BYTES.
+expect() {
+    printf "$2" >expected.bin
+    cmp -s out.bin expected.bin || fail "$1: got $(xxd -p out.bin | tr -d '\n')"
+}
+
+"$program" --help >out.bin || fail "--help ended with an error"
+grep -q '^Aufruf: trabelo-silben \[DATEI ...\]' out.bin || fail "--help shows no German usage"
+grep -q 'Rückgabewert' out.bin || fail "--help does not explain the exit status"
+
+# Every run loads the patterns, which takes seconds, so each run checks several things.
+printf 'Oma\nKakao\rIgel\r\nMa-ma malt\n\nOma liest Mama!\r\rRuine' | "$program" >out.bin
+expect "standard input: LF, CR, CR LF, no line end at the end, teacher's marks, empty lines" \
+    'O-ma\r\nKa-ka-o\r\nI-gel\r\nMa-ma malt\r\n\r\nO-ma liest Ma-ma!\r\n\r\nRu-i-ne\r\n'
+
+: | "$program" >out.bin
+expect "empty input" ''
+
+printf 'Oma\n' >a.txt
+printf 'B\xe4ume\r\n\xdcbung\r\nStra\xdfe\r\n' >windows.txt
+printf '\xef\xbb\xbf\xc3\x9cfer\n' >bom.txt
+printf 'Kakao\n' | "$program" a.txt windows.txt - bom.txt >out.bin
+expect "files in order, Windows-1252, - for standard input, UTF-8 with BOM" \
+    'O-ma\r\nB\xc3\xa4u-me\r\n\xc3\x9c-bung\r\nStra-\xc3\x9fe\r\nKa-ka-o\r\n\xc3\x9c-fer\r\n'
+
+mkdir folder
+status=0
+"$program" a.txt fehlt.txt folder -- --help bom.txt >out.bin 2>err.txt || status=$?
+[[ $status -eq 1 ]] || fail "an unreadable file gave exit status $status, not 1"
+expect "the other files still done" 'O-ma\r\n\xc3\x9c-fer\r\n'
+grep -q '„fehlt.txt“' err.txt || fail "no message naming the missing file: $(cat err.txt)"
+grep -q '„folder“ ist ein Ordner' err.txt || fail "no message naming the folder: $(cat err.txt)"
+grep -q '„--help“' err.txt || fail "-- did not end the options: $(cat err.txt)"
+
+status=0
+"$program" --gibts-nicht a.txt >out.bin 2>err.txt || status=$?
+[[ $status -eq 2 ]] || fail "an unknown option gave exit status $status, not 2"
+grep -q '„--gibts-nicht“' err.txt || fail "no message naming the unknown option"
+
+echo "trabelo-silben: standard input, files, line ends, encodings, unreadable files, help"
