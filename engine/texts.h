@@ -118,4 +118,58 @@ inline const QString saveFailedTitle = QStringLiteral("Trabelo");
 inline const QString saveFailedText =
     QStringLiteral("Die Einstellungen konnten nicht in „%1“ gespeichert werden:\r%2");
 
+// Extras: the word field's context menu, in the order it shows them
+inline const QString automaticSyllablesEntry = QStringLiteral("Silben automatisch setzen");
+inline const QString syllableArcsEntry = QStringLiteral("Silbenbögen");
+inline const QString flashReadingMenu = QStringLiteral("Blitzlesen");
+inline const QString flashOff = QStringLiteral("Aus");
+inline const QString flash300 = QStringLiteral("0,3 Sekunden");
+inline const QString flash500 = QStringLiteral("0,5 Sekunden");
+inline const QString flash1000 = QStringLiteral("1 Sekunde");
+inline const QString flash2000 = QStringLiteral("2 Sekunden");
+inline const QString showWordAgainEntry = QStringLiteral("Wort noch einmal zeigen");
+inline const QString readWordEntry = QStringLiteral("Wort vorlesen");
+inline const QString readSyllablesEntry = QStringLiteral("Silbe für Silbe vorlesen");
+inline const QString slowSpeechEntry = QStringLiteral("Langsam sprechen");
+inline const QString speakerButtonEntry = QStringLiteral("Vorlese-Knopf zeigen");
+inline const QString noWordSignEntry = QStringLiteral("Zeigen, wenn kein Wort passt");
+inline const QString allExtrasOffEntry = QStringLiteral("Alle Extras aus");
+
+// The quiet cue in the bottom row while any extra is on; its tooltip lists them (%1).
+inline const QString extrasCue = QStringLiteral("Extras an");
+inline const QString extrasCueTooltip =
+    QStringLiteral("Eingeschaltete Extras (Rechtsklick auf die weiße Fläche):\n%1");
+
+// The speaker button
+inline const QString speakerTooltip = QStringLiteral("Vorlesen");
+
+// Speech: why reading aloud is not available, shown as the tooltip of its disabled entries
+inline const QString speechNotStarted = QStringLiteral("Die Sprachausgabe ist nicht gestartet.");
+inline const QString speechConnecting = QStringLiteral("Die Sprachausgabe wird gestartet …");
+inline const QString speechModuleMissing =
+    QStringLiteral("Keine Sprachausgabe gefunden: Das Paket „qt6-speech-speechd-plugin“ fehlt.");
+inline const QString speechServiceMissing =
+    QStringLiteral("Keine Sprachausgabe gefunden: Der Sprachdienst „speech-dispatcher“ "
+                   "startet nicht.");
+inline const QString speechNoGermanVoice =
+    QStringLiteral("Keine deutsche Stimme gefunden: Das Paket „speech-dispatcher-espeak-ng“ "
+                   "fehlt.");
+inline const QString speechNotAnswering = QStringLiteral("Die Sprachausgabe antwortet nicht.");
+inline const QString speechNoSound =
+    QStringLiteral("Die Sprachausgabe spielt nichts ab: Keine Tonausgabe gefunden.");
+
+// No entry of the list passes the letter sequence (%1: list, %2: sequence)
+inline const QString noWordFits =
+    QStringLiteral("Kein Eintrag der Liste „%1“ passt zur Lautfolge „%2“");
+
+// The extras file
+inline const QString extrasFile = QStringLiteral("trabelo.ini");
+inline const QString extrasSaveFailedTitle = QStringLiteral("Trabelo");
+inline const QString extrasSaveFailedText =
+    QStringLiteral("Die Extras konnten nicht in „%1“ gespeichert werden:\r%2");
+inline const QString extrasFileIsFolder = QStringLiteral("Dort liegt ein Ordner dieses Namens.");
+inline const QString extrasFileNoAccess =
+    QStringLiteral("Der Ordner oder die Datei darf nicht beschrieben werden.");
+inline const QString extrasFileBroken = QStringLiteral("Die Datei ist beschädigt.");
+
 } // namespace Texts

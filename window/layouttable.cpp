@@ -155,6 +155,36 @@ QList<ControlLayout> buildControls()
 
         popupList(Control::FontList, u"Liste1"_s, 1200, 2295, 1470, fixed(0, 128, 0)),
         popupList(Control::FileList, u"Datei1"_s, 10800, 2535, 1950, fixed(192, 64, 0)),
+
+        // Right of the file name, in the grey of the bottom row's texts: seen by a teacher who
+        // looks for it, quiet for a child looking at the word.
+        {.control = Control::ExtrasCue,
+         .objectName = u"extrasCue"_s,
+         .left = 5400,
+         .top = 6750,
+         .width = 1200,
+         .height = 285,
+         .caption = extrasCue,
+         .background = fixed(224, 224, 224),
+         .text = fixed(96, 96, 96),
+         .fontFamily = msSansSerif,
+         .fontPointSize = 8.25,
+         .border = false,
+         .alignment = Qt::AlignLeft | Qt::AlignTop},
+        // In the free band below the word field, as tall as it allows: a child's target. It
+        // overlaps no control in any width mode.
+        {.control = Control::SpeakerButton,
+         .objectName = u"speakerButton"_s,
+         .left = 7200,
+         .top = 6630,
+         .width = 675,
+         .height = 465,
+         .tooltip = speakerTooltip,
+         .background = fixed(255, 255, 192),
+         .text = windowText,
+         .fontFamily = msSansSerif,
+         .fontPointSize = 8.25,
+         .border = true},
     };
 }
 

@@ -57,6 +57,9 @@ enum class Control
     SizeBar,   // the vertical scroll bar that sets the font size
     FontList,  // pop-up lists, parked out of sight until their buttons show them
     FileList,
+    // The extras' controls, hidden while their extras are off.
+    ExtrasCue,     // a quiet note in the bottom row that extras are on
+    SpeakerButton, // reads the word aloud
 };
 
 // One control of the main window as laid out: geometry in twips from the top-left corner of
@@ -117,6 +120,9 @@ public:
     static constexpr QRgb windowBackground = qRgb(224, 224, 224);
 
     static constexpr QRgb bandOutline = qRgb(128, 128, 128);
+    // The letter sequence's background while no entry fits it: amber, not the red of a list
+    // that cannot be read.
+    static constexpr QRgb noWordSignBackground = qRgb(255, 200, 64);
     static constexpr int bandOutlinePixels = 3;
 
     // Top edges of a pop-up list: shown level with the top row, or hidden below the window.

@@ -3,8 +3,13 @@
 
 #include "band.h"
 #include "buttonlabel.h"
+#include "extrasfile.h"
+#include "extrasmenu.h"
+#include "flashreading.h"
 #include "popuplist.h"
 #include "settingsfile.h"
+#include "speaker.h"
+#include "speakerbutton.h"
 #include "syllablepalette.h"
 #include "syllableruns.h"
 #include "texts.h"
@@ -14,7 +19,10 @@
 #include "wordlistfile.h"
 #include "wordpractice.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -29,15 +37,29 @@ QColor paletteColour(int index)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+// Between two syllables read one after the other: long enough to hear them apart, short
+// enough to still hear one word.
+constexpr std::chrono::milliseconds syllablePause{350};
+
 } // namespace
+
+template <typename Box> auto MainWindow::withBox(Box box)
+{
+    m_flash->setCovered(true);
+    const auto uncover = qScopeGuard([this] { m_flash->setCovered(false); });
+    return box();
+}
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_dialogs(services.dialogs), m_fontSource(services.fontSource),
-      m_practice(new WordPractice(services.folder, this))
+      m_practice(new WordPractice(services.folder, this)),
+      m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
+      m_speaker(services.speaker)
 {
     Q_ASSERT(m_dialogs);
     buildControls();
+    buildExtras();
     wireEvents();
     startUp();
 }
@@ -98,6 +120,11 @@ void MainWindow::buildControls()
 
     m_fontList = addPopupList(Control::FontList);
     m_fileList = addPopupList(Control::FileList);
+    m_extrasCue = addLabel(Control::ExtrasCue);
+    m_extrasCue->hide(); // only while an extra is on
+    m_speakerButton = new SpeakerButton(this);
+    setUpLabel(m_speakerButton, Control::SpeakerButton);
+    m_speakerButton->hide();
 
     // Later rows of the table lie in front of earlier ones.
     for (const ControlLayout &row : LayoutTable::controls())
@@ -106,8 +133,14 @@ void MainWindow::buildControls()
 
 ButtonLabel *MainWindow::addLabel(Control control)
 {
-    const ControlLayout &row = LayoutTable::control(control);
     auto *label = new ButtonLabel(this);
+    setUpLabel(label, control);
+    return label;
+}
+
+void MainWindow::setUpLabel(ButtonLabel *label, Control control)
+{
+    const ControlLayout &row = LayoutTable::control(control);
     label->setObjectName(row.objectName);
     label->setGeometry(row.pixelRect());
     label->setText(row.caption);
@@ -116,7 +149,6 @@ ButtonLabel *MainWindow::addLabel(Control control)
     label->setFont(row.font());
     label->setBorder(row.border);
     label->setAlignment(row.alignment);
-    return label;
 }
 
 PopupList *MainWindow::addPopupList(Control control)
@@ -172,6 +204,7 @@ void MainWindow::startUp()
     fillFileList();
     fillFontList();
     loadSettings();
+    loadExtras();
     showNextWord();
     // Seeded only now: the first word is always shown in the mode "nach A B C", which draws
     // no random numbers.
@@ -205,6 +238,8 @@ void MainWindow::greet()
 {
     setWidthMode(WidthMode::Narrow);
     m_dialogs->inform(this, Texts::hintTitle, Texts::hintText);
+    // The first word was drawn under the hint: its time in flash reading starts only now.
+    m_flash->setCovered(false);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -212,7 +247,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // Any key, a modifier alone or an automatic repeat included, shows the next word first;
     // the focused control then handles it as usual. While a modal box is open the toolkit
     // delivers no key to this window, so the Enter that closes the hint shows no word.
-    if (watched == windowHandle() && event->type() == QEvent::KeyPress && !m_ending)
+    // While the extras menu is open its keys are the menu's: they choose entries, no word.
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress && !m_ending &&
+        !QApplication::activePopupWidget())
         showNextWord();
     return QWidget::eventFilter(watched, event);
 }
@@ -229,7 +266,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::runExitSequence()
 {
-    if (!m_dialogs->confirm(this, Texts::exitTitle, Texts::exitQuestion))
+    if (!withBox(
+            [this] { return m_dialogs->confirm(this, Texts::exitTitle, Texts::exitQuestion); }))
         return false;
     m_dialogs->inform(this, Texts::farewellTitle, Texts::farewellText);
     saveSettings();
@@ -246,6 +284,11 @@ void MainWindow::showNextWord()
 
 void MainWindow::onWordShown()
 {
+    // A new word stops the reading of the one before.
+    if (m_speaker)
+        m_speaker->stop();
+    m_flash->wordShown();
+    m_extrasMenu->setShowAgainEnabled(m_flash->isOn());
     drawColouredWord();
     m_wordCount->setText(m_practice->wordCountText());
 }
@@ -254,7 +297,8 @@ void MainWindow::drawColouredWord()
 {
     // The syllable colours are those the swatches show at this moment.
     const QString word = m_practice->currentWord();
-    m_field->drawColouredWord(SyllableRuns::of(word), m_firstSwatch->backgroundColour(),
+    m_field->setArcs(m_state.extras.syllableArcs);
+    m_field->drawColouredWord(SyllableRuns::of(drawnEntry(word)), m_firstSwatch->backgroundColour(),
                               m_secondSwatch->backgroundColour());
     // A screen reader speaks the word as the child reads it, without the syllable marks.
     QString spoken = word;
@@ -270,6 +314,9 @@ void MainWindow::onWordListLoaded(const QString &error)
     m_fileName->setText(m_practice->wordListFileName());
     m_fileName->setColours(row.background.resolve(palette()), text);
     m_fileName->setToolTip(error);
+    // A list that was read but gave no entry for these letters.
+    m_nothingFits = error.isEmpty() && m_practice->queue().isEmpty();
+    showNoWordSign();
 }
 
 void MainWindow::onQueueSorted()
@@ -288,8 +335,10 @@ void MainWindow::switchOrderMode()
 
 void MainWindow::enterLetterSequence()
 {
-    const QString entered = m_dialogs->askText(
-        this, Texts::letterEntryTitle, Texts::letterEntryPrompt, m_state.settings.letterSequence);
+    const QString entered = withBox([this] {
+        return m_dialogs->askText(this, Texts::letterEntryTitle, Texts::letterEntryPrompt,
+                                  m_state.settings.letterSequence);
+    });
     // The engine decides what an entry means (nothing entered is "abc") and reloads the queue.
     m_practice->enterLetterSequence(entered);
     m_state.settings.letterSequence = m_practice->letterSequence();
@@ -413,4 +462,167 @@ void MainWindow::saveSettings()
     if (!written.ok)
         m_dialogs->warn(this, Texts::saveFailedTitle,
                         Texts::saveFailedText.arg(QDir::toNativeSeparators(path), written.error));
+}
+
+// ---- Extras ---------------------------------------------------------------------------------
+
+void MainWindow::buildExtras()
+{
+    m_extrasMenu = new ExtrasMenu(this);
+    m_extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
+    m_field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_field, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_extrasMenu->popup(m_field->mapToGlobal(at)); });
+    connect(m_extrasMenu, &ExtrasMenu::extrasChanged, this, &MainWindow::chooseExtras);
+    connect(m_extrasMenu, &ExtrasMenu::allExtrasOff, this, [this] { chooseExtras({}); });
+    connect(m_extrasMenu, &ExtrasMenu::showWordAgain, this, &MainWindow::showWordAgain);
+    connect(m_markerLoader, &SyllableMarkerLoader::finished, this, &MainWindow::onMarkerLoaded);
+    connect(m_extrasMenu, &ExtrasMenu::readWord, this, &MainWindow::readWord);
+    connect(m_extrasMenu, &ExtrasMenu::readSyllables, this, &MainWindow::readSyllables);
+    connect(m_speakerButton, &ButtonLabel::clicked, this, &MainWindow::readWord);
+    // The speech service is asked for only when a teacher looks for its entries.
+    connect(m_extrasMenu, &QMenu::aboutToShow, this, &MainWindow::prepareSpeech);
+    if (m_speaker)
+        connect(m_speaker, &Speaker::readinessChanged, this, &MainWindow::onSpeechReadiness);
+    onSpeechReadiness();
+
+    m_flash = new FlashReading(m_field, this);
+    m_flash->setCovered(true); // until the hint has been closed
+}
+
+QString MainWindow::extrasPath() const
+{
+    return m_practice->folder().filePath(Texts::extrasFile);
+}
+
+void MainWindow::loadExtras()
+{
+    m_state.extras = ExtrasFile::read(extrasPath());
+    m_extrasMenu->showExtras(m_state.extras);
+    applyExtras();
+}
+
+// The teacher's choice takes effect at once and is written at once.
+void MainWindow::chooseExtras(const Extras &extras)
+{
+    m_state.extras = extras;
+    m_extrasMenu->showExtras(extras);
+    applyExtras();
+    drawColouredWord();
+    const QString path = extrasPath();
+    const ExtrasFile::WriteResult written = ExtrasFile::write(path, extras);
+    if (!written.ok)
+        withBox([&] {
+            m_dialogs->warn(
+                this, Texts::extrasSaveFailedTitle,
+                Texts::extrasSaveFailedText.arg(QDir::toNativeSeparators(path), written.error));
+        });
+}
+
+void MainWindow::applyExtras()
+{
+    const Extras &extras = m_state.extras;
+    if (extras.automaticSyllables)
+        m_markerLoader->start();
+    m_flash->setDuration(extras.flashDuration);
+    if (m_speaker)
+        m_speaker->setSlow(extras.slowSpeech);
+    m_speakerButton->setVisible(extras.speakerButton);
+    showNoWordSign();
+    if (extras.speakerButton)
+        prepareSpeech();
+    m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
+
+    // The cue tells whoever sits down at the program that it does more than usual, and which
+    // extras are on.
+    QStringList on;
+    const std::pair<bool, QString> named[] = {
+        {extras.automaticSyllables, Texts::automaticSyllablesEntry},
+        {extras.syllableArcs, Texts::syllableArcsEntry},
+        {extras.flashDuration.count() > 0, Texts::flashReadingMenu},
+        {extras.slowSpeech, Texts::slowSpeechEntry},
+        {extras.speakerButton, Texts::speakerButtonEntry},
+        {extras.noWordSign, Texts::noWordSignEntry},
+    };
+    for (const auto &[isOn, name] : named) {
+        if (isOn)
+            on << name;
+    }
+    m_extrasCue->setVisible(!on.isEmpty());
+    m_extrasCue->setToolTip(Texts::extrasCueTooltip.arg(on.join(u'\n')));
+}
+
+void MainWindow::onMarkerLoaded()
+{
+    const QString error = m_markerLoader->error();
+    m_extrasMenu->setSyllablesAvailable(error.isEmpty(), error);
+    if (m_state.extras.automaticSyllables)
+        drawColouredWord();
+}
+
+// The entry as drawn: with automatic syllables, an entry without the teacher's own marks gets
+// school syllables (once the marker is loaded; until then it is drawn as written).
+QString MainWindow::drawnEntry(const QString &word) const
+{
+    const SyllableMarker *marker = m_markerLoader->marker();
+    return m_state.extras.automaticSyllables && marker ? marker->markEntry(word) : word;
+}
+
+void MainWindow::showWordAgain()
+{
+    if (m_practice->currentWord().isNull())
+        return;
+    m_flash->wordShown();
+    drawColouredWord();
+}
+
+void MainWindow::prepareSpeech()
+{
+    if (m_speaker)
+        m_speaker->prepare();
+}
+
+// Without a speech service or a German voice the entries and the button are disabled and
+// say what is missing; a click never brings up a box.
+void MainWindow::onSpeechReadiness()
+{
+    const bool ready = m_speaker && m_speaker->isReady();
+    const QString reason = m_speaker ? m_speaker->reason() : Texts::speechNotStarted;
+    m_extrasMenu->setSpeechAvailable(ready, reason);
+    m_speakerButton->setEnabled(ready);
+    m_speakerButton->setToolTip(ready ? Texts::speakerTooltip : reason);
+}
+
+// The word as the child reads it, without the syllable marks; nothing when there is none.
+void MainWindow::readWord()
+{
+    const QString word = m_practice->currentWord().remove(u'-').trimmed();
+    if (m_speaker && !word.isEmpty())
+        m_speaker->say({word}, {});
+}
+
+// The syllables one after the other: the teacher's marks and blanks, or the automatic ones.
+void MainWindow::readSyllables()
+{
+    const QString drawn = drawnEntry(m_practice->currentWord());
+    static const QRegularExpression marks(QStringLiteral("[- ]"));
+    const QStringList syllables = drawn.split(marks, Qt::SkipEmptyParts);
+    if (m_speaker && !syllables.isEmpty())
+        m_speaker->say(syllables, syllablePause);
+}
+
+// While the extra is on, a load that found no entry for the letters colours the letter
+// sequence and says why in its tooltip: a teacher who typed new letters sees that nothing fits
+// rather than a program that seems stuck. An unreadable list has its own red sign instead.
+void MainWindow::showNoWordSign()
+{
+    const ControlLayout &row = LayoutTable::control(Control::LetterSequence);
+    const bool sign = m_state.extras.noWordSign && m_nothingFits;
+    const QColor background =
+        sign ? QColor(LayoutTable::noWordSignBackground) : row.background.resolve(palette());
+    m_letterSequence->setColours(background, row.text.resolve(palette()));
+    // The sequence the load filtered by; the window's own copy follows only after the load.
+    m_letterSequence->setToolTip(
+        sign ? Texts::noWordFits.arg(m_practice->wordListFileName(), m_practice->letterSequence())
+             : row.tooltip);
 }

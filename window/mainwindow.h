@@ -4,13 +4,18 @@
 #include "fontcatalog.h"
 #include "layouttable.h"
 #include "shownstate.h"
+#include "syllablemarkerloader.h"
 
 #include <QDir>
 #include <QWidget>
 
 class Band;
 class ButtonLabel;
+class ExtrasMenu;
+class FlashReading;
 class PopupList;
+class Speaker;
+class SpeakerButton;
 class QScrollBar;
 class UserDialogs;
 class WordField;
@@ -29,6 +34,12 @@ public:
         QDir folder = QDir::current();  // word lists and silben.ini
         UserDialogs *dialogs = nullptr; // not owned, must outlive
         FontCatalog::Source fontSource = &FontCatalog::systemFamilies;
+        // Loads the syllable marker; called on a worker thread, only once the automatic
+        // syllables are switched on.
+        SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
+        // Reads aloud; asked to connect only once a speech extra is used. Not owned, must
+        // outlive; null: no speech at all.
+        Speaker *speaker = nullptr;
     };
 
     // Builds the window and runs the start-up: centred, font chooser filled, settings
@@ -44,6 +55,7 @@ protected:
 private:
     void buildControls();
     ButtonLabel *addLabel(Control control);
+    void setUpLabel(ButtonLabel *label, Control control);
     PopupList *addPopupList(Control control);
     void wireEvents();
     void startUp();
@@ -80,6 +92,23 @@ private:
     void greet();
     bool runExitSequence();
 
+    // Extras: the word field's context menu, the cue, "trabelo.ini"
+    void buildExtras();
+    QString extrasPath() const;
+    void loadExtras();
+    void chooseExtras(const Extras &extras);
+    void applyExtras();
+    void onMarkerLoaded();
+    QString drawnEntry(const QString &word) const;
+    void showWordAgain();
+    void prepareSpeech();
+    void onSpeechReadiness();
+    void readWord();
+    void readSyllables();
+    void showNoWordSign();
+    // Runs a modal box: while it is open, flash reading's time stands still.
+    template <typename Box> auto withBox(Box box);
+
     UserDialogs *m_dialogs;
     FontCatalog::Source m_fontSource;
     WordPractice *m_practice;
@@ -104,6 +133,14 @@ private:
     PopupList *m_fontList = nullptr;
     PopupList *m_fileList = nullptr;
 
+    ExtrasMenu *m_extrasMenu = nullptr;
+    ButtonLabel *m_extrasCue = nullptr;
+    SyllableMarkerLoader *m_markerLoader = nullptr;
+    FlashReading *m_flash = nullptr;
+    Speaker *m_speaker = nullptr;
+    SpeakerButton *m_speakerButton = nullptr;
+
+    bool m_nothingFits = false; // the last load read its list and found no entry
     bool m_shownBefore = false;
     bool m_ending = false;
 };

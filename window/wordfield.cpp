@@ -6,6 +6,17 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Letters and digits carry an arc; punctuation at a syllable's edges stays outside it.
+bool carriesArc(QStringView character)
+{
+    return character.front().isLetterOrNumber();
+}
+
+} // namespace
 
 WordField::WordField(QWidget *parent) : QWidget(parent)
 {
@@ -22,6 +33,15 @@ void WordField::drawColouredWord(const QList<SyllableRun> &runs, const QColor &f
     m_colours[0] = first;
     m_colours[1] = second;
     m_drawnFont = font();
+    m_drawnArcs = m_arcs;
+    update();
+}
+
+void WordField::setBlank(bool blank)
+{
+    if (blank == m_blank)
+        return;
+    m_blank = blank;
     update();
 }
 
@@ -38,6 +58,10 @@ void WordField::paintEvent(QPaintEvent *)
 
     const QRect area = drawingArea();
     painter.fillRect(area, palette().color(QPalette::Base));
+    if (m_blank) {
+        emit painted(true);
+        return;
+    }
     painter.setClipRect(area);
     painter.setFont(m_drawnFont);
 
@@ -45,18 +69,58 @@ void WordField::paintEvent(QPaintEvent *)
     // a colour change between two characters never moves them.
     const QFontMetricsF metrics(m_drawnFont, this);
     const qreal baseline = area.top() + metrics.ascent();
+    const qreal arcTop = baseline + metrics.descent() + metrics.lineWidth();
     qreal x = area.left();
     for (const SyllableRun &run : std::as_const(m_runs)) {
-        painter.setPen(m_colours[run.colourSlot == 0 ? 0 : 1]);
+        const QColor &colour = m_colours[run.colourSlot == 0 ? 0 : 1];
+        painter.setPen(colour);
+        // An arc spans the letters of one syllable between blanks.
+        bool inArc = false;
+        qreal arcLeft = x;
+        qreal arcRight = x;
         // A character is what the reader sees as one: a letter with its combining marks, or
         // a surrogate pair, is drawn whole.
         UserCharacters::all(run.text, [&](QStringView character) {
             const QString glyph = character.toString();
+            const qreal advance = metrics.horizontalAdvance(glyph);
+            if (character.front() == u' ' && inArc) {
+                drawArc(painter, arcLeft, arcRight, arcTop, colour);
+                inArc = false;
+            } else if (carriesArc(character)) {
+                arcLeft = inArc ? arcLeft : x;
+                arcRight = x + advance;
+                inArc = true;
+            }
+            painter.setPen(colour);
             painter.drawText(QPointF(x, baseline), glyph);
-            x += metrics.horizontalAdvance(glyph);
+            x += advance;
             return true;
         });
+        if (inArc)
+            drawArc(painter, arcLeft, arcRight, arcTop, colour);
         if (x > area.right())
             break;
     }
+    emit painted(false);
+}
+
+void WordField::drawArc(QPainter &painter, qreal left, qreal right, qreal top,
+                        const QColor &colour) const
+{
+    if (!m_drawnArcs)
+        return;
+    // A shallow bow below the descenders, a little narrower than the syllable, so that the
+    // arcs of two neighbouring syllables never touch. Everything scales with the font.
+    const qreal size = QFontMetricsF(m_drawnFont, this).height();
+    const qreal penWidth = std::max<qreal>(2, size / 14);
+    const qreal inset = std::min((right - left) / 6, size / 12);
+    const qreal depth = size / 6;
+    QPainterPath bow(QPointF(left + inset, top));
+    bow.quadTo(QPointF((left + right) / 2, top + 2 * depth), QPointF(right - inset, top));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(bow);
+    painter.restore();
 }

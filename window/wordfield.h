@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QWidget>
 
+class QPainter;
+
 // The white field the word is drawn into, with a one-pixel frame. It keeps its last drawing
 // (the runs, the two colours and the font they were drawn with) and paints it again whenever
 // the window system uncovers the field, until the next drawColouredWord replaces it.
@@ -23,17 +25,31 @@ public:
     void drawColouredWord(const QList<SyllableRun> &runs, const QColor &first,
                           const QColor &second);
 
+    // With arcs, each syllable is underlined by an arc in its colour (from the next drawing on).
+    void setArcs(bool arcs) { m_arcs = arcs; }
+
+    // A blank field shows white only, but keeps its drawing: redraws while blank stay blank,
+    // and showing it again needs no new drawing.
+    void setBlank(bool blank);
+    bool isBlank() const { return m_blank; }
+
 signals:
     // A press and a release inside the field; the second click of a double click is none.
     void clicked();
+    // The field was painted with the word visible (blank: false) or white (blank: true).
+    void painted(bool blank);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QRect drawingArea() const;
+    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, const QColor &colour) const;
 
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
     QFont m_drawnFont;
+    bool m_arcs = false;
+    bool m_drawnArcs = false;
+    bool m_blank = false;
 };

@@ -5,6 +5,7 @@
 #include "layouttable.h"
 #include "mainwindow.h"
 #include "popuplist.h"
+#include "recordingspeaker.h"
 #include "scratchfiles.h"
 #include "userdialogs.h"
 #include "wordfield.h"
@@ -17,6 +18,10 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+// Loading the German patterns takes seconds, and many more in a sanitizer build on a busy
+// machine.
+constexpr int markerLoadLimit = 60000;
 
 // Stands in for the modal boxes: notes the kind and the text of each, answers as told.
 struct FakeDialogs : UserDialogs
@@ -48,7 +53,13 @@ struct WindowFixture
     QTemporaryDir dir;
     QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
+    RecordingSpeaker speaker;
     std::unique_ptr<MainWindow> window;
+    // The real German patterns, loaded at most once per test program: loading takes seconds.
+    SyllableMarkerLoader::Source markers = [] {
+        static const SyllableMarker::Loaded loaded = SyllableMarkerLoader::loadSystemPatterns();
+        return loaded;
+    };
 
     void write(const QString &name, const QByteArray &bytes) const
     {
@@ -59,7 +70,8 @@ struct WindowFixture
     MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
         write(u"SILBEN.TXT"_s, words);
-        window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }}));
+        window.reset(new MainWindow(
+            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "extrasfile.h"
+#include "extrasmenu.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QRgb red = 0x800000, blue = 0x000080; // the colours 4 and 1
+const QByteArray redAndBlue = "abemnorsu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n";
+
+// The rows and columns holding a pixel of exactly this colour.
+QRect extent(const QImage &image, QRgb colour)
+{
+    QRect found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) == colour)
+                found |= QRect(x, y, 1, 1);
+    return found;
+}
+
+QImage fieldImage(const WindowFixture &f)
+{
+    return f.field()->grab().toImage();
+}
+
+} // namespace
+
+// The extras: off by default and then invisible, switched in the word field's context menu,
+// kept in trabelo.ini, and each doing what its entry says.
+class TestExtras : public QObject
+{
+    Q_OBJECT
+
+    std::optional<WindowFixture> f;
+
+    ExtrasMenu *menu() const { return f->window->findChild<ExtrasMenu *>(); }
+    void choose(const QString &caption) const
+    {
+        QAction *entry = menu()->entry(caption);
+        QVERIFY2(entry, qPrintable(caption));
+        entry->trigger();
+    }
+    Extras saved() const { return ExtrasFile::read(f->dir.filePath(Texts::extrasFile)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.emplace();
+        f->write(u"silben.ini"_s, redAndBlue);
+    }
+
+    void allOffByDefaultLeavesNoTrace()
+    {
+        f->write(u"SILBEN.TXT"_s, "Ro-se\r\n");
+        QVERIFY(f->openShown());
+        QVERIFY(!f->label(Control::ExtrasCue)->isVisible());
+        QTest::mouseClick(f->field(), Qt::LeftButton);
+        QVERIFY(!QFile::exists(f->dir.filePath(Texts::extrasFile)));
+        const QList<QAction *> checked = [&] {
+            QList<QAction *> on;
+            for (QAction *a : menu()->findChildren<QAction *>())
+                if (a->isChecked() && a->text() != Texts::flashOff)
+                    on << a;
+            return on;
+        }();
+        QVERIFY(checked.isEmpty());
+    }
+
+    // A right click opens the menu; while it is open keys choose entries and show no word.
+    void rightClickOpensTheMenu()
+    {
+        QVERIFY(f->openShown());
+        const QString word = f->word();
+        // What the window system sends for a right click (the offscreen platform sends none).
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(50, 50),
+                                  f->field()->mapToGlobal(QPoint(50, 50)));
+        QApplication::sendEvent(f->field(), &request);
+        QTRY_COMPARE(QApplication::activePopupWidget(), menu());
+        QTest::keyClick(f->window->windowHandle(), Qt::Key_Down);
+        QTest::keyClick(menu(), Qt::Key_Down);
+        QCOMPARE(f->word(), word);
+        QVERIFY(menu()->activeAction());
+        QTest::keyClick(menu(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(f->window->windowHandle(), Qt::Key_Space);
+        QVERIFY(f->word() != word);
+    }
+
+    // Each switch is written at once; "Alle Extras aus" clears them all; the cue follows.
+    void switchesAreSavedAtOnce()
+    {
+        QVERIFY(f->openShown());
+        choose(Texts::syllableArcsEntry);
+        QVERIFY(saved().syllableArcs);
+        QVERIFY(f->label(Control::ExtrasCue)->isVisible());
+        QVERIFY(f->label(Control::ExtrasCue)->toolTip().contains(Texts::syllableArcsEntry));
+        choose(Texts::flash500);
+        QCOMPARE(saved().flashDuration, 500ms);
+        choose(Texts::noWordSignEntry);
+        QVERIFY(saved().noWordSign && saved().syllableArcs);
+        choose(Texts::allExtrasOffEntry);
+        QVERIFY(saved() == Extras{});
+        QVERIFY(!f->label(Control::ExtrasCue)->isVisible());
+        QVERIFY(!menu()->entry(Texts::syllableArcsEntry)->isChecked());
+        QVERIFY(menu()->entry(Texts::flashOff)->isChecked());
+    }
+
+    void storedExtrasComeBack()
+    {
+        f->write(Texts::extrasFile, "[Extras]\nSyllableArcs=true\nFlashMilliseconds=1000\n");
+        f->open();
+        QVERIFY(menu()->entry(Texts::syllableArcsEntry)->isChecked());
+        QVERIFY(menu()->entry(Texts::flash1000)->isChecked());
+        QVERIFY(!f->label(Control::ExtrasCue)->isHidden());
+    }
+
+    // A broken file starts with every extra off, silently; one that cannot be written is
+    // told once, naming the file, and the choice still holds for this run.
+    void brokenAndUnwritableFile()
+    {
+        f->write(Texts::extrasFile, "\xff\0[Extras\nSyllableArcs=maybe"_ba);
+        QVERIFY(f->openShown());
+        QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s});
+        QVERIFY(!menu()->entry(Texts::syllableArcsEntry)->isChecked());
+        QVERIFY(QFile::remove(f->dir.filePath(Texts::extrasFile)));
+        QVERIFY(QDir(f->dir.path()).mkdir(Texts::extrasFile));
+        choose(Texts::syllableArcsEntry);
+        QCOMPARE(f->dialogs.boxes, QStringList({u"inform"_s, u"warn"_s}));
+        QVERIFY(f->dialogs.texts.last().contains(f->dir.filePath(Texts::extrasFile)));
+        QVERIFY(menu()->entry(Texts::syllableArcsEntry)->isChecked());
+    }
+
+    // "Oma" is one piece in the list: marked automatically it shows two colours, as written
+    // one; the teacher's own marks are kept either way.
+    void automaticSyllables_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<bool>("twoColours");
+        QTest::addRow("unmarked, off") << "Oma"_ba << false << false;
+        QTest::addRow("unmarked, on") << "Oma"_ba << true << true;
+        QTest::addRow("teacher's mark, off") << "Oma-"_ba << false << false;
+        QTest::addRow("teacher's mark kept, on") << "Oma-"_ba << true << false;
+    }
+
+    void automaticSyllables()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(bool, automatic);
+        QFETCH(bool, twoColours);
+        if (automatic)
+            f->write(Texts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
+        f->open(list + "\r\n");
+        if (automatic) // the patterns load on a worker thread; the word is redrawn once they are in
+            QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marker(),
+                                     markerLoadLimit);
+        const QImage image = fieldImage(*f);
+        QVERIFY(extent(image, red).isValid());
+        QCOMPARE(extent(image, blue).isValid(), twoColours);
+        if (twoColours) // "O" in red, "ma" in blue
+            QVERIFY(extent(image, red).right() < extent(image, blue).left());
+        QCOMPARE(f->field()->accessibleName(), QString::fromLatin1(list).remove(u'-'));
+    }
+
+    // The sign that no entry fits: it comes with letters that fit nothing, goes with letters
+    // that fit, never comes while words fit or while the extra is off, and never beside the
+    // red sign of a list that cannot be read.
+    void noWordSign_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addRow("on") << true;
+        QTest::addRow("off") << false;
+    }
+
+    void noWordSign()
+    {
+        QFETCH(bool, on);
+        if (on)
+            f->write(Texts::extrasFile, "[Extras]\nNoWordSign=true\n");
+        f->open("Ro-se\r\n").show(); // "Ro-se" fits the letters of silben.ini
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        ButtonLabel *letters = f->label(Control::LetterSequence);
+        const auto signShown = [&] {
+            return letters->backgroundColour() == QColor(LayoutTable::noWordSignBackground);
+        };
+        QVERIFY(!signShown());
+        f->dialogs.answer = u"xyz"_s;
+        f->click(Control::LetterEntryButton);
+        QCOMPARE(signShown(), on);
+        QCOMPARE(letters->toolTip(), on ? Texts::noWordFits.arg(u"SILBEN.TXT"_s, u"xyz"_s)
+                                        : Texts::letterSequenceTooltip);
+        QCOMPARE(f->word(), u"Ro-se"_s); // the word and the count stay, no box
+        QCOMPARE(f->dialogs.boxes, QStringList({u"inform"_s, u"input"_s}));
+        f->dialogs.answer = u"rose"_s;
+        f->click(Control::LetterEntryButton);
+        QVERIFY(!signShown());
+        QCOMPARE(letters->toolTip(), Texts::letterSequenceTooltip);
+        // An unreadable list: its own red sign only.
+        f->dialogs.answer = u"xyz"_s;
+        f->click(Control::LetterEntryButton);
+        QVERIFY(QFile::remove(f->dir.filePath(u"SILBEN.TXT"_s)));
+        f->click(Control::OrderMode);
+        QCOMPARE(f->label(Control::FileName)->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+        QVERIFY(!signShown());
+    }
+
+    // An arc under each syllable, in its colour, below the letters and within their columns
+    // (give or take the round end of the line); punctuation and blanks end an arc, and the
+    // arcs of neighbouring syllables never touch.
+    void arcsUnderEachSyllable()
+    {
+        f->open("Ro-se!\r\n");
+        const QImage plain = fieldImage(*f);
+        choose(Texts::syllableArcsEntry);
+        const QImage arcs = fieldImage(*f);
+        const int textBottom = std::max(extent(plain, red).bottom(), extent(plain, blue).bottom());
+        const QImage below =
+            arcs.copy(0, textBottom + 1, arcs.width(), arcs.height() - textBottom - 1);
+        const int roundEnd = 3;
+        for (const QRgb colour : {red, blue}) {
+            const QRect letters = extent(plain, colour);
+            const QRect arc = extent(below, colour);
+            QVERIFY2(arc.isValid(), "no arc");
+            QVERIFY2(arc.left() >= letters.left() - roundEnd &&
+                         arc.right() <= letters.right() + roundEnd,
+                     qPrintable(u"arc %1..%2, letters %3..%4"_s.arg(arc.left())
+                                    .arg(arc.right())
+                                    .arg(letters.left())
+                                    .arg(letters.right())));
+        }
+        QVERIFY(extent(below, red).right() < extent(below, blue).left());
+        // The "!" of "se!" is in blue too, but the arc ends before it.
+        const QImage exclamation = plain.copy(extent(plain, blue).right() - 3, 0, 4, textBottom);
+        QVERIFY(extent(exclamation, blue).isValid());
+        QVERIFY(extent(below, blue).right() < extent(plain, blue).right() - 8);
+    }
+
+    // The arcs grow with the font: a larger size puts them lower and makes them thicker.
+    void arcsScaleWithTheSize()
+    {
+        f->write(Texts::extrasFile, "[Extras]\nSyllableArcs=true\n");
+        f->open("Ro-se\r\n");
+        const QRect small = extent(fieldImage(*f), blue);
+        f->get<QScrollBar>(Control::SizeBar)->setValue(96);
+        const QRect large = extent(fieldImage(*f), blue);
+        QVERIFY(large.height() > small.height() * 3 / 2);
+        QVERIFY(large.bottom() > small.bottom());
+    }
+};
+
+QTEST_MAIN(TestExtras)
+#include "tst_extras.moc"

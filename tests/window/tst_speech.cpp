@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "extrasmenu.h"
+#include "speakerbutton.h"
+#include "windowfixture.h"
+
+#include <QMenu>
+
+using namespace std::chrono_literals;
+using Call = RecordingSpeaker::Call;
+
+// Reading aloud as the window asks for it, with a recorder in place of the speech service.
+class TestSpeech : public QObject
+{
+    Q_OBJECT
+
+    std::optional<WindowFixture> f;
+
+    ExtrasMenu *menu() const { return f->window->findChild<ExtrasMenu *>(); }
+    SpeakerButton *button() const { return f->get<SpeakerButton>(Control::SpeakerButton); }
+    QList<Call> says() const
+    {
+        QList<Call> said;
+        for (const Call &call : f->speaker.calls)
+            if (call.what == u"say"_s)
+                said << call;
+        return said;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.emplace();
+        // With a blank, a line of several words passes whole.
+        f->write(u"silben.ini"_s, "abc eilmnorstu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
+    }
+
+    // Each way to read says what the child sees: the word without marks, or its syllables
+    // (the teacher's marks and blanks, or the automatic ones) with a pause between them.
+    void readsTheShownWord_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QByteArray>("extras");
+        QTest::addColumn<QString>("how"); // an entry's caption, or "button"
+        QTest::addColumn<Call>("said");
+        const auto word = [](const QString &w) { return Call{u"say"_s, {w}, 0ms}; };
+        const auto syllables = [](const QStringList &s) { return Call{u"say"_s, s, 350ms}; };
+        const QByteArray none = "";
+        QTest::addRow("word") << "Ba-na-ne"_ba << none << Texts::readWordEntry << word(u"Banane"_s);
+        QTest::addRow("button") << "Ba-na-ne"_ba
+                                << "SpeakerButton=true"_ba << u"button"_s << word(u"Banane"_s);
+        QTest::addRow("syllables by the teacher's marks")
+            << "Ba-na-ne"_ba << none << Texts::readSyllablesEntry
+            << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
+        QTest::addRow("blanks part syllables too")
+            << "Mi-mi malt"_ba << none << Texts::readSyllablesEntry
+            << syllables({u"Mi"_s, u"mi"_s, u"malt"_s});
+        QTest::addRow("unmarked, plain: one piece")
+            << "Banane"_ba << none << Texts::readSyllablesEntry << syllables({u"Banane"_s});
+        QTest::addRow("unmarked, automatic syllables")
+            << "Banane"_ba
+            << "AutomaticSyllables=true"_ba << Texts::readSyllablesEntry
+            << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
+    }
+
+    void readsTheShownWord()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QByteArray, extras);
+        QFETCH(QString, how);
+        QFETCH(Call, said);
+        f->write(Texts::extrasFile, "[Extras]\n" + extras + "\n");
+        f->speaker.setReason({});
+        f->open(entry + "\r\n");
+        if (extras.startsWith("Automatic"))
+            QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marker(),
+                                     markerLoadLimit);
+        for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
+            QTest::mouseClick(f->field(), Qt::LeftButton);
+        QCOMPARE(f->word(), QString::fromLatin1(entry));
+        if (how == u"button"_s)
+            QTest::mouseClick(button(), Qt::LeftButton);
+        else
+            menu()->entry(how)->trigger();
+        QCOMPARE(says(), QList<Call>{said});
+    }
+
+    // Nothing is said without a word; a new word stops the reading of the last one.
+    void newWordStopsNoWordSaysNothing()
+    {
+        f->speaker.setReason({});
+        f->open("xyz\r\n"); // nothing passes: no word at all
+        menu()->entry(Texts::readWordEntry)->trigger();
+        menu()->entry(Texts::readSyllablesEntry)->trigger();
+        QVERIFY(says().isEmpty());
+        f->write(u"SILBEN.TXT"_s, "Ro-se\r\nO-ma\r\n");
+        f->click(Control::OrderMode); // a new pass from the list: shows "Ro-se"
+        menu()->entry(Texts::readWordEntry)->trigger();
+        QTest::mouseClick(f->field(), Qt::LeftButton);
+        QCOMPARE(f->speaker.calls.last().what, u"stop"_s);
+        QCOMPARE(says().size(), 1);
+    }
+
+    // Without a speech service the entries and the button are disabled and say why; the
+    // service is asked for only when the menu opens or the button is on, never at start.
+    void unavailableSpeechIsDisabledWithItsReason()
+    {
+        f->write(Texts::extrasFile, "[Extras]\nSlowSpeech=true\n");
+        f->open();
+        QVERIFY(!f->speaker.calls.contains(Call{u"prepare"_s}));
+        QVERIFY(f->speaker.calls.contains((Call{u"slow"_s, {}, 0ms, true})));
+        f->speaker.setReason(Texts::speechNoGermanVoice);
+        for (const QString &caption : {Texts::readWordEntry, Texts::readSyllablesEntry,
+                                       Texts::slowSpeechEntry, Texts::speakerButtonEntry}) {
+            QVERIFY(!menu()->entry(caption)->isEnabled());
+            QCOMPARE(menu()->entry(caption)->toolTip(), Texts::speechNoGermanVoice);
+        }
+        QVERIFY(!button()->isEnabled());
+        QCOMPARE(button()->toolTip(), Texts::speechNoGermanVoice);
+        emit menu()->aboutToShow();
+        QCOMPARE(f->speaker.calls.last().what, u"prepare"_s);
+        f->speaker.setReason({});
+        QVERIFY(menu()->entry(Texts::readWordEntry)->isEnabled());
+        QVERIFY(button()->isEnabled());
+        QCOMPARE(button()->toolTip(), Texts::speakerTooltip);
+        QVERIFY(f->dialogs.boxes.isEmpty());
+    }
+
+    // The button stands in the free band of the bottom row in every width mode, as tall as the
+    // band allows, and overlaps no other control; off, the row is as ever.
+    void buttonOverlapsNothing_data()
+    {
+        QTest::addColumn<Control>("width");
+        QTest::addRow("narrow") << Control::NarrowButton;
+        QTest::addRow("medium") << Control::MediumButton;
+        QTest::addRow("wide") << Control::WideButton;
+    }
+
+    void buttonOverlapsNothing()
+    {
+        QFETCH(Control, width);
+        f->write(Texts::extrasFile, "[Extras]\nSpeakerButton=true\n");
+        QVERIFY(f->openShown());
+        f->click(width);
+        const QRect place = button()->geometry();
+        QVERIFY(button()->isVisible());
+        QVERIFY(place.top() >= f->field()->geometry().bottom() + 1);
+        QVERIFY(place.bottom() < f->window->height());
+        QVERIFY(place.height() >= 28);
+        for (QWidget *other : f->window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != button() && other->isVisible() && !qobject_cast<QMenu *>(other))
+                QVERIFY2(!other->geometry().intersects(place), qPrintable(other->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestSpeech)
+#include "tst_speech.moc"
