@@ -17,7 +17,9 @@ struct xcb_connection_t;
 // The frame an X11 window manager draws around a top-level window. Before the window first
 // maps, it asks for a title bar with the caption only and learns the size of that frame, so
 // the window can be centred with its real outer size and does not jump once it is mapped.
-// On any platform but xcb (offscreen, Wayland) every operation does nothing.
+// On any platform but xcb (offscreen, Wayland) every operation does nothing. Under XWayland
+// the compositor's own X11 window manager answers, or not: one that does not list the request
+// for frame extents is not asked, one that lists it but stays silent costs at most extentsWait.
 class X11WindowFrame
 {
 public:
