@@ -78,11 +78,29 @@ bool FontCatalog::hasStrongSubstitute(const QString &family)
 
 QStringList FontCatalog::offeredFamilies(const QStringList &families)
 {
+    QStringList withFoundry;
+    for (const QString &entry : families) {
+        if (const QString family = familyOf(entry); family != entry)
+            withFoundry.append(family);
+    }
     QStringList offered;
-    for (const QString &family : families) {
-        if (supportedFamilies().contains(family, Qt::CaseSensitive))
-            offered.append(family);
+    for (const QString &entry : families) {
+        const QString family = familyOf(entry);
+        if (!supportedFamilies().contains(family, Qt::CaseSensitive))
+            continue;
+        if (withFoundry.contains(family) && offered.contains(family))
+            continue;
+        offered.append(family);
     }
     AlphabeticalOrder().sort(offered);
     return offered;
+}
+
+QString FontCatalog::familyOf(const QString &entry)
+{
+    // As the font database writes it: the family, a blank, the foundry in brackets.
+    const qsizetype open = entry.lastIndexOf(u" ["_s);
+    if (open <= 0 || !entry.endsWith(u']'))
+        return entry;
+    return entry.left(open);
 }

@@ -22,8 +22,15 @@ public:
     static QStringList systemFamilies();
 
     // Those of the families that are supported names, compared exactly (whole name, letter
-    // case included), one entry per occurrence, in alphabetical order.
+    // case included), one entry per occurrence, in alphabetical order. A family that several
+    // foundries supply is listed once per foundry, as "Arial [Monotype]": such an entry
+    // names the family, and a family named with a foundry is offered once, however many
+    // entries name it.
     static QStringList offeredFamilies(const QStringList &families);
+
+    // The family an entry of the font database names: the entry without a foundry in
+    // brackets at its end.
+    static QString familyOf(const QString &entry);
 
 private:
     static bool hasStrongSubstitute(const QString &family);

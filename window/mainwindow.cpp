@@ -18,6 +18,7 @@
 #include "wordfield.h"
 #include "wordlistfile.h"
 #include "wordpractice.h"
+#include "x11windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -227,6 +228,8 @@ void MainWindow::showEvent(QShowEvent *event)
     if (m_shownBefore)
         return;
     m_shownBefore = true;
+    // Created but not yet mapped: the last moment to ask for a frame and centre within it.
+    X11WindowFrame::prepareFirstMap(this);
     // Every key press reaches the window before the focused control (key preview).
     windowHandle()->installEventFilter(this);
     // Not tied to activation: without a window manager the window may never be activated,

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the real program under a real window manager (openbox) on a virtual X display: checks
+# the frame hints the window sets, that its frame is centred on the screen before the hint box
+# comes, that a width mode keeps the frame's left and top edges, and that the window manager's
+# close request (Alt+F4) asks the exit question: "Nein" keeps the program, "Ja" ends it and
+# saves the settings.
+# Usage: test-window-manager.sh PATH-TO-TRABELO
+# With TRABELO_E2E_SHOTS set to a folder, screenshots of the window with the hint box, after it
+# and in the widest mode are left there.
+set -euo pipefail
+program=$1
+screen_width=1600
+screen_height=1200
+
+if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
+    exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" \
+        env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
+fi
+
+unset QT_QPA_PLATFORM # the real window, on the X server
+work=$(mktemp -d)
+pid=""
+openbox_pid=""
+trap 'kill $pid $openbox_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+printf 'so\r\nRo-se\r\nO-ma\r\nHaus\r\n' >SILBEN.TXT
+printf 'Ro Se\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >silben.ini
+cp silben.ini before.ini
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+shot() { [[ -z "${TRABELO_E2E_SHOTS:-}" ]] || import -window root "$TRABELO_E2E_SHOTS/$1.png"; }
+running() { kill -0 "$pid" 2>/dev/null; }
+
+# The window manager's frame around a client: the child of the root window that holds it.
+frame_of() {
+    local id=$1 parent root
+    root=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+    while parent=$(xwininfo -children -id "$id" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') &&
+        [[ "$parent" != "$root" ]]; do
+        id=$parent
+    done
+    echo "$id"
+}
+# Sets x, y, width, height of a window's outer edge, its X border included.
+outer_geometry() {
+    local info border
+    info=$(xwininfo -id "$1")
+    border=$(sed -n 's/.*Border width: *\([0-9]*\).*/\1/p' <<<"$info")
+    x=$(($(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$info") - border))
+    y=$(($(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$info") - border))
+    width=$(($(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info") + 2 * border))
+    height=$(($(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info") + 2 * border))
+}
+within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
+
+openbox --sm-disable >/dev/null 2>&1 &
+openbox_pid=$!
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.2
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+
+"$program" &
+pid=$!
+
+window '^Hinweis$' >/dev/null || fail "no hint box"
+main=$(window '^Trabelo$')
+[[ -n "$main" ]] || fail "no main window"
+shot polish-hint
+
+# Border and title only; the window may be moved and closed, nothing else.
+hints=$(xprop -id "$main" _MOTIF_WM_HINTS)
+[[ "$hints" == *"= 0x3, 0x24, 0xa, 0x0, 0x0" ]] || fail "frame hints: $hints"
+
+frame=$(frame_of "$main")
+outer_geometry "$frame"
+echo "frame ${width}x${height} at $x,$y, while the hint box is open"
+((height > 474)) || fail "the frame of ${width}x${height} has no title bar"
+within_one "$x" $(((screen_width - width) / 2)) || fail "frame left $x, centred $(((screen_width - width) / 2))"
+within_one "$y" $(((screen_height - height) / 2)) || fail "frame top $y, centred $(((screen_height - height) / 2))"
+left=$x
+top=$y
+
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Hinweis$' >/dev/null && fail "the hint box stayed open"
+shot polish-after
+
+# The widest mode: the window grows on its right, its frame's left and top edges stay.
+xdotool mousemove --window "$main" 124 456 click 1
+sleep 0.5
+[[ $(xwininfo -id "$main") == *"Width: 1328"* ]] || fail "the widest mode did not widen the window"
+outer_geometry "$frame"
+[[ "$x,$y" == "$left,$top" ]] || fail "the frame moved from $left,$top to $x,$y"
+shot polish-wide
+
+close_request() {
+    xdotool windowactivate --sync "$main"
+    xdotool key alt+F4
+    window '^Trabelo beenden$' >/dev/null || fail "the close request asked nothing"
+}
+
+close_request
+xdotool key Return # the default answer is "Nein"
+sleep 0.5
+running || fail "Nein ended the program"
+cmp -s silben.ini before.ini || fail "Nein wrote the settings"
+
+close_request
+xdotool key alt+j
+sleep 0.5
+cmp -s silben.ini before.ini || fail "the settings were written before the farewell box closed"
+xdotool key Return
+for _ in $(seq 50); do
+    running || break
+    sleep 0.2
+done
+running && fail "the program did not end after Ja"
+wait "$pid" || fail "the program ended with an error"
+
+printf 'rose\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >expected.ini
+cmp silben.ini expected.ini || fail "silben.ini differs: $(xxd silben.ini)"
+echo "window manager: frame hints, centred frame, hint box, width mode, close request, No, Yes, saved"
