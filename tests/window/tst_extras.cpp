@@ -170,6 +170,19 @@ private Q_SLOTS:
         QCOMPARE(f->field()->accessibleName(), QString::fromLatin1(list).remove(u'-'));
     }
 
+    // Without the patterns the entry is disabled and says why; words are drawn as written.
+    void missingPatternsDisableTheEntry()
+    {
+        f->markers = [] { return SyllableMarker::Loaded{nullptr, u"Die Silbenmuster fehlen."_s}; };
+        f->write(Texts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
+        f->open("Oma\r\n");
+        QAction *entry = menu()->entry(Texts::automaticSyllablesEntry);
+        QTRY_VERIFY(!entry->isEnabled());
+        QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
+        QVERIFY(!extent(fieldImage(*f), blue).isValid());
+        QVERIFY(f->dialogs.boxes.isEmpty());
+    }
+
     // The sign that no entry fits: it comes with letters that fit nothing, goes with letters
     // that fit, never comes while words fit or while the extra is off, and never beside the
     // red sign of a list that cannot be read.
