@@ -21,6 +21,17 @@ QString WordListFile::locate(const QDir &folder, const QString &name)
     return {};
 }
 
+QStringList WordListFile::names(const QDir &folder)
+{
+    // A name filter would compile a regular expression, whose engine alone costs about a
+    // megabyte of memory at start-up; the suffix test gives the same names in the same order.
+    QStringList names = folder.entryList(QDir::Files);
+    names.removeIf([](const QString &name) {
+        return !name.endsWith(QLatin1StringView(".TXT"), Qt::CaseInsensitive);
+    });
+    return names;
+}
+
 WordListFile::Result WordListFile::read(const QDir &folder, const QString &name)
 {
     const QString path = locate(folder, name);

@@ -26,6 +26,11 @@ public:
     // then reads and decodes it whole.
     static Result read(const QDir &folder, const QString &name);
 
+    // The names of the folder's word-list files, as the folder lists them: files (links to
+    // files included) whose names end in ".TXT" in any letter case, hidden files left out.
+    // The same as the folder's "*.TXT" file filter, without building a pattern matcher.
+    static QStringList names(const QDir &folder);
+
     // The path of the entry of the folder that bears the name in any letter case; the exact
     // name wins when several do. Empty when there is none.
     static QString locate(const QDir &folder, const QString &name);

@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "userdialogs.h"
 #include "wordfield.h"
+#include "wordlistfile.h"
 #include "wordpractice.h"
 
 #include <QCloseEvent>
@@ -375,9 +376,8 @@ void MainWindow::hideList(PopupList *list)
 
 void MainWindow::fillFileList()
 {
-    // Read once: files created later are not offered. QDir leaves out hidden files and,
-    // without CaseSensitive, matches the pattern in any letter case.
-    QStringList names = m_folder.entryList({QStringLiteral("*.TXT")}, QDir::Files);
+    // Read once: files created later are not offered.
+    QStringList names = WordListFile::names(m_folder);
     AlphabeticalOrder().sort(names);
     m_fileList->refill(names);
 }

@@ -3,9 +3,12 @@
 #include "syllablepalette.h"
 #include "syllableruns.h"
 #include "textcodec.h"
+#include "wordlistfile.h"
 #include "wordlistfolder.h"
 #include "wordpractice.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -89,6 +92,51 @@ private Q_SLOTS:
         QCOMPARE(TextCodec::splitLines(TextCodec::decode(bytes)), lines);
         const QString text = lines.join(u'\r');
         QCOMPARE(TextCodec::decode(TextCodec::encode(text)), text);
+    }
+
+    // Every byte of a file that is not UTF-8 reads as the system's Windows-1252 converter reads
+    // it (the five bytes the code page leaves open as control characters), and every character
+    // is written as that converter writes it, or the text goes out as UTF-8.
+    void windows1252AsTheSystemConverts()
+    {
+        QByteArray everyByte;
+        for (int b = 0; b < 256; ++b)
+            everyByte.append(char(b));
+        QCOMPARE(
+            TextCodec::decode(everyByte),
+            QString(
+                QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(everyByte)));
+
+        for (int unit = 0; unit < 0x10000; ++unit) {
+            const QString text = u"Ma"_s + QChar(char16_t(unit));
+            // A converter of its own for each text: resetState() keeps an earlier error.
+            QStringEncoder system("windows-1252", QStringEncoder::Flag::Stateless);
+            QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom);
+            const QByteArray single = system.encode(text);
+            const bool fits = !system.hasError() && TextCodec::decode(single) == text;
+            const QByteArray expected = fits ? single : QByteArray(utf8.encode(text));
+            if (TextCodec::encode(text) != expected)
+                QFAIL(qPrintable(u"U+%1"_s.arg(unit, 4, 16, QChar(u'0'))));
+        }
+    }
+
+    // The word-list files of a folder: the names its "*.TXT" filter gives, in the same order.
+    void wordListNames()
+    {
+        QTemporaryDir dir;
+        QDir folder(dir.path());
+        for (const QString &name :
+             {u"SILBEN.TXT"_s, u"tiere.txt"_s, u"Weg.tXt"_s, u".x.TXT"_s, u"notes.dat"_s,
+              u"a.TXT.bak"_s, u"TXT"_s, u"\u00e4.txt"_s, u"b.TXT"_s, u"B.txt"_s})
+            QVERIFY(writeFile(folder.filePath(name), "ab"));
+        QVERIFY(folder.mkdir(u"Ordner.TXT"_s));
+        QVERIFY(QFile::link(folder.filePath(u"tiere.txt"_s), folder.filePath(u"link.TXT"_s)));
+        QVERIFY(QFile::link(folder.filePath(u"weg"_s), folder.filePath(u"broken.TXT"_s)));
+
+        const QStringList names = WordListFile::names(folder);
+        QCOMPARE(names, folder.entryList({u"*.TXT"_s}, QDir::Files));
+        QCOMPARE(names, QStringList({u"b.TXT"_s, u"B.txt"_s, u"link.TXT"_s, u"SILBEN.TXT"_s,
+                                     u"tiere.txt"_s, u"Weg.tXt"_s, u"\u00e4.txt"_s}));
     }
 
     // Words pass as read, the whole line upper-cased.
