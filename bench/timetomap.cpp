@@ -67,17 +67,14 @@ pid_t windowPid(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t pi
     return pid_t(*static_cast<const uint32_t *>(xcb_get_property_value(reply.get())));
 }
 
-// Whether the event maps a top-level window of the program (not a pop-up of another client).
-bool isProgramMap(xcb_connection_t *connection, const xcb_generic_event_t *event, pid_t pid,
-                  xcb_atom_t pidAtom)
+// The window a MapNotify maps when it is a top-level window that may be the program's (no
+// pop-up); XCB_WINDOW_NONE for any other event.
+xcb_window_t mappedTopLevel(const xcb_generic_event_t *event)
 {
     if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
-        return false;
+        return XCB_WINDOW_NONE;
     const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event);
-    if (map->override_redirect)
-        return false;
-    const pid_t owner = windowPid(connection, map->window, pidAtom);
-    return owner == 0 || owner == pid;
+    return map->override_redirect ? xcb_window_t(XCB_WINDOW_NONE) : map->window;
 }
 
 } // namespace
@@ -128,14 +125,19 @@ int main(int argc, char *argv[])
     for (;;) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
             const double mapped = nowMs();
-            const bool found = isProgramMap(connection, event, pid, pidAtom);
+            const xcb_window_t window = mappedTopLevel(event);
             std::free(event);
-            if (!found)
+            if (window == XCB_WINDOW_NONE)
                 continue;
-            // Stopped at once, so that the memory is read as it was at the map, not after
-            // the first paint that follows it.
+            // Stopped at once, before asking whose window it is, so that the memory is read
+            // as it was at the map and not after the first paint that follows it.
             kill(pid, SIGSTOP);
             waitpid(pid, nullptr, WUNTRACED);
+            const pid_t owner = windowPid(connection, window, pidAtom);
+            if (owner != 0 && owner != pid) {
+                kill(pid, SIGCONT);
+                continue;
+            }
             const long rss = statusKb(pid, "VmRSS");
             const long hwm = statusKb(pid, "VmHWM");
             if (smapsCopy) {
