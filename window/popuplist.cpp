@@ -1,5 +1,6 @@
 #include "popuplist.h"
 
+#include <QEvent>
 #include <QScopedValueRollback>
 
 PopupList::PopupList(QWidget *parent) : QListWidget(parent)
@@ -26,6 +27,23 @@ void PopupList::onSelectionChanged()
     const QList<QListWidgetItem *> selected = selectedItems();
     if (!selected.isEmpty())
         emit chosen(selected.first()->text());
+}
+
+bool PopupList::event(QEvent *event)
+{
+    // Laying out the entries measures each of them in the list's font, which loads that font
+    // and the text shaper, over a megabyte, before the window can appear. Out of sight the
+    // layout waits: the toolkit has it pending and runs it at the first paint, at the first
+    // question about an entry's place, or from the event loop, whichever comes first.
+    if (event->type() == QEvent::Show && isParked())
+        return QAbstractScrollArea::event(event);
+    return QListWidget::event(event);
+}
+
+bool PopupList::isParked() const
+{
+    const QWidget *parent = parentWidget();
+    return parent && !parent->rect().intersects(geometry());
 }
 
 void PopupList::mouseDoubleClickEvent(QMouseEvent *)

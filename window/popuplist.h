@@ -4,7 +4,9 @@
 
 // A single-selection list that is parked out of sight and shown on demand. It raises chosen()
 // only when the user changes its selection, by mouse or by keyboard: filling or clearing the
-// list never chooses, and a double click chooses once.
+// list never chooses, and a double click chooses once. While parked outside its parent it lays
+// out its entries only when it is first painted or asked where an entry lies, not when the
+// window is shown.
 class PopupList : public QListWidget
 {
     Q_OBJECT
@@ -19,10 +21,12 @@ signals:
     void chosen(const QString &entry);
 
 protected:
+    bool event(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void onSelectionChanged();
+    bool isParked() const;
 
     bool m_refilling = false;
 };
