@@ -33,8 +33,8 @@ bool PopupList::event(QEvent *event)
 {
     // Laying out the entries measures each of them in the list's font, which loads that font
     // and the text shaper, over a megabyte, before the window can appear. Out of sight the
-    // layout waits: the toolkit has it pending and runs it at the first paint, at the first
-    // question about an entry's place, or from the event loop, whichever comes first.
+    // layout waits: the toolkit keeps it pending and runs it at the list's first paint or at
+    // the first question about an entry's place.
     if (event->type() == QEvent::Show && isParked())
         return QAbstractScrollArea::event(event);
     return QListWidget::event(event);
