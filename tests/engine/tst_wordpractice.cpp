@@ -7,11 +7,14 @@
 #include "wordlistfolder.h"
 #include "wordpractice.h"
 
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -183,6 +186,21 @@ private Q_SLOTS:
         QTest::addRow("umlauts, empty first") << u"de"_s << u"Zug,Äp,,Af"_s << u",Af,Äp,Zug"_s;
         QTest::addRow("other marks weigh") << u"de"_s << u"ab,a.c"_s << u"a.c,ab"_s;
         QTest::addRow("C locale") << u"C"_s << u"Zug,Äp-fel,Af-fe"_s << u"Af-fe,Äp-fel,Zug"_s;
+        // Entries that compare equal keep the order of the file.
+        QTest::addRow("equal: case and hyphens")
+            << u"de"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s;
+        QTest::addRow("equal, the other way")
+            << u"de"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s;
+        QTest::addRow("ß right after ss") << u"de"_s << u"Strauß,Straße,Strasse,Strast,Strasd"_s
+                                          << u"Strasd,Strasse,Straße,Strast,Strauß"_s;
+        QTest::addRow("umlaut after its vowel when the rest is equal")
+            << u"de"_s << u"Bär,bar,Bar,bär,Bart"_s << u"bar,Bar,Bär,bär,Bart"_s;
+        QTest::addRow("decomposed umlaut equal to composed")
+            << u"de"_s << u"u\u0308ber,über,Uber,Ufer"_s << u"Uber,u\u0308ber,über,Ufer"_s;
+        QTest::addRow("digits before letters, blank counts")
+            << u"de"_s << u"b,1,a b,ab,a"_s << u"1,a,a b,ab,b"_s;
+        QTest::addRow("empty entries first, in their order")
+            << u"de"_s << u"b,,-,a,--"_s << u",-,--,a,b"_s;
     }
 
     void alphabeticalOrder()
@@ -193,6 +211,74 @@ private Q_SLOTS:
         QStringList list = entries.split(u',');
         AlphabeticalOrder(QLocale(locale)).sort(list);
         QCOMPARE(list.join(u','), sorted);
+    }
+
+    // A long list of German-like entries with umlauts, ß, letter cases, hyphens and many
+    // repeats sorts exactly as comparing the entries pair by pair does, keeping equal ones in
+    // their order.
+    void alphabeticalOrderAsPairwise()
+    {
+        const QStringList syllables = {u"ma"_s, u"Mä"_s, u"ße"_s, u"sse"_s, u"to"_s, u"Tö"_s,
+                                       u"ni"_s, u"ü"_s,  u"ue"_s, u"A"_s,   u"ä"_s,  u""_s};
+        QRandomGenerator random(4711);
+        QStringList entries;
+        for (int i = 0; i < 5000; ++i) {
+            QString entry;
+            for (int s = random.bounded(4); s >= 0; --s) {
+                entry += syllables[random.bounded(int(syllables.size()))];
+                if (random.bounded(3) == 0)
+                    entry += u'-';
+            }
+            entries << entry;
+        }
+        const AlphabeticalOrder order(QLocale(u"de"_s));
+        QStringList pairwise = entries;
+        std::stable_sort(pairwise.begin(), pairwise.end(),
+                         [&](const QString &a, const QString &b) { return order.lessThan(a, b); });
+        order.sort(entries);
+        QCOMPARE(entries, pairwise);
+    }
+
+    // A load in the mode "nach A B C" reuses the order of the last one only while the file's
+    // bytes, the letters and the locale are the same: an order kept for other bytes of the
+    // same length, other letters giving as many entries, or another locale would be wrong.
+    void sortedOrderReuse_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QString>("letters"); // first|second
+        QTest::addColumn<QString>("locales"); // first|second
+        QTest::addColumn<QString>("queue");   // after the second load
+        QTest::addRow("same file") << "ba\r\nab"_ba
+                                   << "ba\r\nab"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
+        QTest::addRow("same length, other bytes")
+            << "ba\r\nab"_ba
+            << "ab\r\nba"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
+        QTest::addRow("other letters, as many entries")
+            << "c\r\na\r\nd"_ba
+            << "c\r\na\r\nd"_ba << u"ac|ad"_s << u"de|de"_s << u"a,d"_s;
+        QTest::addRow("other locale") << "\xE4\r\nz"_ba
+                                      << "\xE4\r\nz"_ba << u"äz|äz"_s << u"de|sv"_s << u"z,ä"_s;
+    }
+
+    void sortedOrderReuse()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QString, letters);
+        QFETCH(QString, locales);
+        QFETCH(QString, queue);
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        Session s(first, letters.section(u'|', 0, 0));
+        QLocale::setDefault(QLocale(locales.section(u'|', 0, 0)));
+        s.practice.loadWordList();
+        s.place(second);
+        s.practice.setLetterSequence(letters.section(u'|', 1, 1));
+        QLocale::setDefault(QLocale(locales.section(u'|', 1, 1)));
+        s.practice.loadWordList();
+        QCOMPARE(s.practice.queue().join(u','), queue);
     }
 
     void syllableRuns_data()
