@@ -46,5 +46,5 @@ WordListFile::Result WordListFile::read(const QDir &folder, const QString &name)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {Status::Unreadable, {}, Texts::wordListUnreadable.arg(name, file.errorString())};
-    return {Status::Read, TextCodec::splitLines(TextCodec::decode(bytes)), {}};
+    return {Status::Read, TextCodec::splitLines(TextCodec::decode(bytes)), {}, bytes};
 }
