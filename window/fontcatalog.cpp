@@ -6,7 +6,9 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <future>
 #include <memory>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +25,12 @@ const FcChar8 *utf8(const QByteArray &bytes)
     return reinterpret_cast<const FcChar8 *>(bytes.constData());
 }
 
+// The answer of the one lookup of the run. The font configuration is read once per run (the
+// toolkit never reloads it), so the answer holds for the whole run: every refill of the font
+// chooser offers exactly the entries a fresh lookup would give.
+std::mutex lookupMutex;
+std::shared_future<QStringList> substituteLookup; // guarded by lookupMutex
+
 } // namespace
 
 const QStringList &FontCatalog::supportedFamilies()
@@ -36,12 +44,37 @@ const QStringList &FontCatalog::supportedFamilies()
 
 QStringList FontCatalog::systemFamilies()
 {
+    prepareSystemFamilies();
+    std::shared_future<QStringList> lookup;
+    {
+        const std::lock_guard lock(lookupMutex);
+        lookup = substituteLookup;
+    }
+    // Waited for before the font database is filled, which reads the configuration too.
+    const QStringList substituted = lookup.get();
     QStringList families = QFontDatabase::families();
-    for (const QString &supported : supportedFamilies()) {
-        if (!families.contains(supported) && hasStrongSubstitute(supported))
+    for (const QString &supported : substituted) {
+        if (!families.contains(supported))
             families.append(supported);
     }
     return families;
+}
+
+void FontCatalog::prepareSystemFamilies()
+{
+    const std::lock_guard lock(lookupMutex);
+    if (!substituteLookup.valid())
+        substituteLookup = std::async(std::launch::async, &stronglySubstituted).share();
+}
+
+QStringList FontCatalog::stronglySubstituted()
+{
+    QStringList substituted;
+    for (const QString &supported : supportedFamilies()) {
+        if (hasStrongSubstitute(supported))
+            substituted.append(supported);
+    }
+    return substituted;
 }
 
 bool FontCatalog::hasStrongSubstitute(const QString &family)

@@ -17,13 +17,21 @@ public:
     // The families of the system's font database, followed by each supported name that is
     // not installed but for which the font configuration substitutes a metric-compatible
     // font with a strong binding (as "Liberation Sans" stands in for "Arial"). A weak
-    // fallback, such as a general sans-serif font for "Verdana", does not count.
+    // fallback, such as a general sans-serif font for "Verdana", does not count. The
+    // substitutes are looked up once per run; the font database is asked at every call.
     static QStringList systemFamilies();
+
+    // Starts looking up the substitutes on a thread of its own, so that reading the font
+    // configuration overlaps the rest of the start-up; systemFamilies() then waits for the
+    // answer. Needs no application object. Calling it again does nothing.
+    static void prepareSystemFamilies();
 
     // Those of the families that are supported names, compared exactly (whole name, letter
     // case included), one entry per occurrence, in alphabetical order.
     static QStringList offeredFamilies(const QStringList &families);
 
 private:
+    // Those of the supported families that have a strong substitute, in their order.
+    static QStringList stronglySubstituted();
     static bool hasStrongSubstitute(const QString &family);
 };
