@@ -6,11 +6,13 @@
 //   time_to_map [--timeout SECONDS] [--smaps FILE] PROGRAM [ARGUMENTS...]
 //
 // --smaps copies the program's /proc/PID/smaps, read once mapped, to FILE: where its memory is.
-// Prints one line: "ms=<time to map> rss_kb=<VmRSS once mapped> hwm_kb=<VmHWM, the peak so far>".
+// Prints one line: "ms=<time to map> rss_kb=<VmRSS once mapped> hwm_kb=<VmHWM, the peak so far>
+// cpu_ms=<processor time of all its threads until then>".
 // Exits 1 when the program ends or times out before it maps a window.
 
 #include <xcb/xcb.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -46,6 +48,27 @@ long statusKb(pid_t pid, const char *field)
             return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
     }
     return -1;
+}
+
+// The processor time of all the program's threads so far, in milliseconds, from the
+// scheduler's nanosecond counters; -1 when they cannot be read.
+double cpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *folder = opendir(tasks.c_str());
+    if (!folder)
+        return -1;
+    double total = 0;
+    while (const dirent *entry = readdir(folder)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+        double nanoseconds = 0;
+        if (schedstat >> nanoseconds)
+            total += nanoseconds / 1e6;
+    }
+    closedir(folder);
+    return total;
 }
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
@@ -140,13 +163,15 @@ int main(int argc, char *argv[])
             }
             const long rss = statusKb(pid, "VmRSS");
             const long hwm = statusKb(pid, "VmHWM");
+            const double cpu = cpuMs(pid);
             if (smapsCopy) {
                 std::ifstream smaps("/proc/" + std::to_string(pid) + "/smaps");
                 std::ofstream(smapsCopy) << smaps.rdbuf();
             }
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
-            std::printf("ms=%.2f rss_kb=%ld hwm_kb=%ld\n", mapped - start, rss, hwm);
+            std::printf("ms=%.2f rss_kb=%ld hwm_kb=%ld cpu_ms=%.2f\n", mapped - start, rss, hwm,
+                        cpu);
             return 0;
         }
         if (xcb_connection_has_error(connection))

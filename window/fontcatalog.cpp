@@ -3,6 +3,7 @@
 #include "alphabeticalorder.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include <fontconfig/fontconfig.h>
 
@@ -30,6 +31,9 @@ const FcChar8 *utf8(const QByteArray &bytes)
 // chooser offers exactly the entries a fresh lookup would give.
 std::mutex lookupMutex;
 std::shared_future<QStringList> substituteLookup; // guarded by lookupMutex
+// Fills the toolkit's font database ahead of the first question; the answers come from it
+// at every call as before.
+std::shared_future<void> databaseFill; // guarded by lookupMutex
 
 } // namespace
 
@@ -46,12 +50,16 @@ QStringList FontCatalog::systemFamilies()
 {
     prepareSystemFamilies();
     std::shared_future<QStringList> lookup;
+    std::shared_future<void> fill;
     {
         const std::lock_guard lock(lookupMutex);
         lookup = substituteLookup;
+        fill = databaseFill;
     }
-    // Waited for before the font database is filled, which reads the configuration too.
+    // Waited for before the font database is asked, which would read the configuration too.
     const QStringList substituted = lookup.get();
+    if (fill.valid())
+        fill.wait();
     QStringList families = QFontDatabase::families();
     for (const QString &supported : substituted) {
         if (!families.contains(supported))
@@ -65,6 +73,12 @@ void FontCatalog::prepareSystemFamilies()
     const std::lock_guard lock(lookupMutex);
     if (!substituteLookup.valid())
         substituteLookup = std::async(std::launch::async, &stronglySubstituted).share();
+    if (!databaseFill.valid() && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        databaseFill = std::async(std::launch::async, [lookup = substituteLookup] {
+                           lookup.wait(); // the configuration is read once, by the lookup
+                           QFontDatabase::families();
+                       }).share();
+    }
 }
 
 QStringList FontCatalog::stronglySubstituted()

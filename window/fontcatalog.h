@@ -23,7 +23,10 @@ public:
 
     // Starts looking up the substitutes on a thread of its own, so that reading the font
     // configuration overlaps the rest of the start-up; systemFamilies() then waits for the
-    // answer. Needs no application object. Calling it again does nothing.
+    // answer. Needs no application object. Called again once the application object exists,
+    // it also has the toolkit fill its font database on a thread of its own; after that it
+    // does nothing. The application object must outlive that filling (systemFamilies()
+    // waits for it).
     static void prepareSystemFamilies();
 
     // Those of the families that are supported names, compared exactly (whole name, letter

@@ -64,6 +64,7 @@ int main(int argc, char *argv[])
     FontCatalog::prepareSystemFamilies();
     FontCatalog::prepareSystemFamilies(); // a second call does nothing
     QApplication application(argc, argv);
+    FontCatalog::prepareSystemFamilies(); // fills the font database ahead
     TestFontCatalog test;
     return QTest::qExec(&test, argc, argv);
 }
