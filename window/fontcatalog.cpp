@@ -31,8 +31,8 @@ const FcChar8 *utf8(const QByteArray &bytes)
 // chooser offers exactly the entries a fresh lookup would give.
 std::mutex lookupMutex;
 std::shared_future<QStringList> substituteLookup; // guarded by lookupMutex
-// Fills the toolkit's font database ahead of the first question; the answers come from it
-// at every call as before.
+// Fills the toolkit's font database ahead of the first question; systemFamilies() still asks
+// the database at every call.
 std::shared_future<void> databaseFill; // guarded by lookupMutex
 
 } // namespace
