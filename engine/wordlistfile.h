@@ -19,7 +19,7 @@ public:
     {
         Status status = Status::Read;
         QStringList lines;
-        QString message;  // German, for the user; empty when the file was read
+        QString message;    // German, for the user; empty when the file was read
         QByteArray bytes{}; // the file as read; empty when it was not read
     };
 
