@@ -1,13 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fontcatalog.h"
 #include "germantranslation.h"
 #include "mainwindow.h"
 #include "messageboxdialogs.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+
+// Read as the PNG it is: a reader left to guess the format loads and asks every image plugin
+// (JPEG, GIF, ...) first.
+QIcon windowIcon()
+{
+    QImageReader reader(QStringLiteral(":/icons/trabelo.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Reading the font configuration for the font chooser overlaps the toolkit's start.
+    FontCatalog::prepareSystemFamilies();
+
     // The window places itself (centred, keeping its left and top edges when its width
     // changes), which only an X11 client may do; on Wayland desktops it runs through
     // XWayland. A platform the user chose still wins.
@@ -15,9 +34,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication application(argc, argv);
+    FontCatalog::prepareSystemFamilies(); // now the font database is filled ahead, too
     QApplication::setApplicationName(QStringLiteral("Trabelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trabelo.Trabelo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trabelo.png")));
+    QApplication::setWindowIcon(windowIcon());
     installGermanTranslation(&application);
 
     // Word lists and silben.ini are read from, and written to, the current directory.

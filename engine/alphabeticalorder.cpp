@@ -2,7 +2,7 @@
 #include "alphabeticalorder.h"
 
 #include <algorithm>
-#include <vector>
+#include <numeric>
 
 namespace {
 
@@ -22,35 +22,50 @@ AlphabeticalOrder::AlphabeticalOrder(const QLocale &locale) : m_collator(collati
     m_collator.setIgnorePunctuation(false);
 }
 
-QString AlphabeticalOrder::withoutHyphens(const QString &entry)
+const QString &AlphabeticalOrder::withoutHyphens(const QString &entry, QString &buffer)
 {
     if (!entry.contains(u'-'))
         return entry;
-    QString stripped = entry;
-    stripped.remove(u'-');
-    return stripped;
+    buffer.resize(entry.size()); // keeps its capacity: no allocation once it is large enough
+    QChar *out = buffer.data();
+    for (const QChar c : entry) {
+        if (c != u'-')
+            *out++ = c;
+    }
+    buffer.resize(out - buffer.constData());
+    return buffer;
 }
 
 void AlphabeticalOrder::sort(QStringList &entries) const
 {
-    // One collation key per entry: comparing keys is a memcmp, far cheaper than collating
-    // the strings again at every comparison.
-    struct Keyed
-    {
-        QCollatorSortKey key;
-        qsizetype index;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        keyed.push_back({m_collator.sortKey(withoutHyphens(entries[i])), i});
+    arrange(entries, order(entries));
+}
 
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const Keyed &a, const Keyed &b) { return a.key.compare(b.key) < 0; });
+std::vector<qsizetype> AlphabeticalOrder::order(const QStringList &entries) const
+{
+    // One collation key per entry, each made from the same reused buffer: comparing keys is a
+    // byte comparison, far cheaper than collating the strings again at every comparison. The
+    // keys stay where they are made and the sort moves only their positions, since copying a
+    // key (it cannot be moved) touches its shared counter.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(entries.size());
+    QString buffer;
+    for (const QString &entry : entries)
+        keys.push_back(m_collator.sortKey(withoutHyphens(entry, buffer)));
 
-    QStringList sorted;
-    sorted.reserve(entries.size());
-    for (const Keyed &k : keyed)
-        sorted.append(entries[k.index]);
-    entries.swap(sorted);
+    std::vector<qsizetype> positions(keys.size());
+    std::iota(positions.begin(), positions.end(), qsizetype(0));
+    std::stable_sort(positions.begin(), positions.end(),
+                     [&keys](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+    return positions;
+}
+
+void AlphabeticalOrder::arrange(QStringList &entries, const std::vector<qsizetype> &order)
+{
+    Q_ASSERT(qsizetype(order.size()) == entries.size());
+    QStringList arranged;
+    arranged.reserve(entries.size());
+    for (const qsizetype position : order)
+        arranged.append(std::move(entries[position]));
+    entries.swap(arranged);
 }

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <vector>
+
 // The alphabetical order of the word queue: the user's locale collation (for German, ä sorts
 // with a), letter case ignored, hyphens (the syllable marks) without weight, the empty entry
 // first. Entries that compare equal keep their order.
@@ -15,7 +17,13 @@ public:
 
     void sort(QStringList &entries) const;
 
+    // Where each entry goes: the sorted list is entries[order[0]], entries[order[1]], ...
+    std::vector<qsizetype> order(const QStringList &entries) const;
+    // Puts the entries in an order that order() gave for entries equal to them.
+    static void arrange(QStringList &entries, const std::vector<qsizetype> &order);
+
 private:
-    static QString withoutHyphens(const QString &entry);
+    // The entry itself when it has no hyphen, else the buffer filled with it without them.
+    static const QString &withoutHyphens(const QString &entry, QString &buffer);
     QCollator m_collator;
 };

@@ -37,14 +37,18 @@ WordListFile::Result WordListFile::read(const QDir &folder, const QString &name)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, Texts::wordListUnreadable.arg(name, file.errorString())};
-    return {TextCodec::splitLines(TextCodec::decode(bytes)), {}};
+    return {TextCodec::splitLines(TextCodec::decode(bytes)), {}, bytes};
 }
 
 QStringList WordListFile::listFolder(const QDir &folder)
 {
-    // Without QDir::CaseSensitive the pattern matches in any letter case; hidden files are left
-    // out unless asked for.
-    QStringList names = folder.entryList({QStringLiteral("*.TXT")}, QDir::Files);
+    // Hidden files are left out unless asked for. A name filter would compile a regular
+    // expression, whose engine alone costs about a megabyte of memory at start-up; the suffix
+    // test gives the same names.
+    QStringList names = folder.entryList(QDir::Files);
+    names.removeIf([](const QString &name) {
+        return !name.endsWith(QLatin1StringView(".TXT"), Qt::CaseInsensitive);
+    });
     AlphabeticalOrder().sort(names);
     return names;
 }

@@ -11,7 +11,8 @@ public:
     struct Result
     {
         QStringList lines;
-        QString message; // German, for the user; empty when the file was read
+        QString message;    // German, for the user; empty when the file was read
+        QByteArray bytes{}; // the file as read; empty when it was not read
     };
 
     // Finds the file by its name without regard to letter case (SILBEN.TXT finds silben.txt),
@@ -22,7 +23,8 @@ public:
     // name wins when several do. Empty when there is none.
     static QString locate(const QDir &folder, const QString &name);
 
-    // The word lists of the folder, as the file chooser offers them: the files (no folders, no
-    // hidden files) whose names end in ".TXT" in any letter case, in alphabetical order.
+    // The word lists of the folder, as the file chooser offers them: the files (links to files
+    // included; no folders, no hidden files) whose names end in ".TXT" in any letter case, in
+    // alphabetical order.
     static QStringList listFolder(const QDir &folder);
 };

@@ -47,10 +47,22 @@ void WordPractice::loadWordList()
     file.lines.clear();
 
     if (m_orderMode == OrderMode::Alphabetical) {
-        AlphabeticalOrder().sort(m_queue);
+        sortQueue(file.bytes);
         emit queueSorted();
     }
     emit wordListLoaded(m_wordListError);
+}
+
+void WordPractice::sortQueue(const QByteArray &fileBytes)
+{
+    const QLocale locale;
+    const bool same =
+        m_lastSorted.fileBytes == fileBytes && m_lastSorted.letterSequence == m_letterSequence &&
+        m_lastSorted.locale == locale && qsizetype(m_lastSorted.order.size()) == m_queue.size();
+    if (!same)
+        m_lastSorted = {fileBytes, m_letterSequence, locale,
+                        AlphabeticalOrder(locale).order(m_queue)};
+    AlphabeticalOrder::arrange(m_queue, m_lastSorted.order);
 }
 
 qsizetype WordPractice::nextPosition()

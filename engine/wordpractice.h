@@ -4,11 +4,13 @@
 #include "texts.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // The state of a practice session and the operations on it: which letters the learner knows,
 // which word list is used, which words of the current pass still wait, which word is shown.
@@ -85,6 +87,18 @@ signals:
 private:
     static QString countText(qsizetype remaining);
     qsizetype nextPosition();
+    void sortQueue(const QByteArray &fileBytes);
+
+    // What the last alphabetical load sorted, and the order it found. The same file bytes,
+    // letter sequence and locale give the same queue, so its order is reused as long as they
+    // stay the same; the file is still read at every load.
+    struct SortedLoad
+    {
+        QByteArray fileBytes;
+        QString letterSequence;
+        QLocale locale;
+        std::vector<qsizetype> order;
+    };
 
     QDir m_folder;
     QString m_letterSequence = Texts::letterSequencePlaceholder;
@@ -96,4 +110,5 @@ private:
     QString m_wordCountText = Texts::wordCountInitial;
     QRandomGenerator m_generator;
     RandomSource m_random;
+    SortedLoad m_lastSorted;
 };

@@ -4,10 +4,13 @@
 #include "alphabeticalorder.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include <fontconfig/fontconfig.h>
 
+#include <future>
 #include <memory>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +27,15 @@ const FcChar8 *utf8(const QByteArray &bytes)
     return reinterpret_cast<const FcChar8 *>(bytes.constData());
 }
 
+// The answer of the one lookup of the run. The font configuration is read once per run (the
+// toolkit never reloads it), so the answer holds for the whole run: every refill of the font
+// chooser offers exactly the entries a fresh lookup would give.
+std::mutex lookupMutex;
+std::shared_future<QStringList> substituteLookup; // guarded by lookupMutex
+// Fills the toolkit's font database ahead of the first question; systemFamilies() still asks
+// the database at every call.
+std::shared_future<void> databaseFill; // guarded by lookupMutex
+
 } // namespace
 
 const QStringList &FontCatalog::supportedFamilies()
@@ -37,12 +49,47 @@ const QStringList &FontCatalog::supportedFamilies()
 
 QStringList FontCatalog::systemFamilies()
 {
+    prepareSystemFamilies();
+    std::shared_future<QStringList> lookup;
+    std::shared_future<void> fill;
+    {
+        const std::lock_guard lock(lookupMutex);
+        lookup = substituteLookup;
+        fill = databaseFill;
+    }
+    // Waited for before the font database is asked, which would read the configuration too.
+    const QStringList substituted = lookup.get();
+    if (fill.valid())
+        fill.wait();
     QStringList families = QFontDatabase::families();
-    for (const QString &supported : supportedFamilies()) {
-        if (!families.contains(supported) && hasStrongSubstitute(supported))
+    for (const QString &supported : substituted) {
+        if (!families.contains(supported))
             families.append(supported);
     }
     return families;
+}
+
+void FontCatalog::prepareSystemFamilies()
+{
+    const std::lock_guard lock(lookupMutex);
+    if (!substituteLookup.valid())
+        substituteLookup = std::async(std::launch::async, &stronglySubstituted).share();
+    if (!databaseFill.valid() && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        databaseFill = std::async(std::launch::async, [lookup = substituteLookup] {
+                           lookup.wait(); // the configuration is read once, by the lookup
+                           QFontDatabase::families();
+                       }).share();
+    }
+}
+
+QStringList FontCatalog::stronglySubstituted()
+{
+    QStringList substituted;
+    for (const QString &supported : supportedFamilies()) {
+        if (hasStrongSubstitute(supported))
+            substituted.append(supported);
+    }
+    return substituted;
 }
 
 bool FontCatalog::hasStrongSubstitute(const QString &family)

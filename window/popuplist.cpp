@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "popuplist.h"
 
+#include <QEvent>
 #include <QScopedValueRollback>
 
 PopupList::PopupList(int openTop, int closedTop, QWidget *parent)
@@ -36,6 +37,23 @@ void PopupList::onSelectionChanged()
     const QList<QListWidgetItem *> selected = selectedItems();
     if (!selected.isEmpty())
         emit chosen(selected.first()->text());
+}
+
+bool PopupList::event(QEvent *event)
+{
+    // Laying out the entries measures each of them in the list's font, which loads that font
+    // and the text shaper, over a megabyte, before the window can appear. Out of sight the
+    // layout waits: the toolkit keeps it pending and runs it at the list's first paint or at
+    // the first question about an entry's place.
+    if (event->type() == QEvent::Show && isParked())
+        return QAbstractScrollArea::event(event);
+    return QListWidget::event(event);
+}
+
+bool PopupList::isParked() const
+{
+    const QWidget *parent = parentWidget();
+    return parent && !parent->rect().intersects(geometry());
 }
 
 void PopupList::mouseDoubleClickEvent(QMouseEvent *)

@@ -6,7 +6,8 @@
 // A single-selection list that is parked out of sight and shown on demand: open, it stands with
 // its top edge level with the top row; closed, below the window. It raises chosen() only when the
 // user changes its selection, by mouse or by keyboard: filling or clearing the list never chooses,
-// and a double click chooses once.
+// and a double click chooses once. While parked outside its parent it lays out its entries only
+// when it is first painted or asked where an entry lies, not when the window is shown.
 class PopupList : public QListWidget
 {
     Q_OBJECT
@@ -29,10 +30,12 @@ signals:
     void chosen(const QString &entry);
 
 protected:
+    bool event(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void onSelectionChanged();
+    bool isParked() const;
 
     int m_openTop;
     int m_closedTop;

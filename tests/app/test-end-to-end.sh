@@ -50,6 +50,7 @@ for w in $(xdotool search --name '^Trabelo$'); do
     [[ $(xdotool getwindowgeometry "$w") == *"Geometry: 928x474"* ]] && main=$w
 done
 [[ -n "$main" ]] || fail "no main window of 928 x 474 pixels"
+xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the window carries no 32 x 32 icon"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 click_exit() { xdotool mousemove $((X + 24)) $((Y + 24)) click 1; }
 

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alphabeticalorder.h"
 
+#include <QCollator>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +25,21 @@ private Q_SLOTS:
         QTest::addRow("umlauts, empty first") << u"de"_s << u"Zug,Äp,,Af"_s << u",Af,Äp,Zug"_s;
         QTest::addRow("other marks weigh") << u"de"_s << u"ab,a.c"_s << u"a.c,ab"_s;
         QTest::addRow("C locale") << u"C"_s << u"Zug,Äp-fel,Af-fe"_s << u"Af-fe,Äp-fel,Zug"_s;
+        // Entries that compare equal keep the order of the file.
+        QTest::addRow("equal: case and hyphens")
+            << u"de"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s;
+        QTest::addRow("equal, the other way")
+            << u"de"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s;
+        QTest::addRow("ß right after ss") << u"de"_s << u"Strauß,Straße,Strasse,Strast,Strasd"_s
+                                          << u"Strasd,Strasse,Straße,Strast,Strauß"_s;
+        QTest::addRow("umlaut after its vowel when the rest is equal")
+            << u"de"_s << u"Bär,bar,Bar,bär,Bart"_s << u"bar,Bar,Bär,bär,Bart"_s;
+        QTest::addRow("decomposed umlaut equal to composed")
+            << u"de"_s << u"u\u0308ber,über,Uber,Ufer"_s << u"Uber,u\u0308ber,über,Ufer"_s;
+        QTest::addRow("digits before letters, blank counts")
+            << u"de"_s << u"b,1,a b,ab,a"_s << u"1,a,a b,ab,b"_s;
+        QTest::addRow("empty entries first, in their order")
+            << u"de"_s << u"b,,-,a,--"_s << u",-,--,a,b"_s;
     }
 
     void alphabeticalOrder()
@@ -31,6 +50,36 @@ private Q_SLOTS:
         QStringList list = entries.split(u',');
         AlphabeticalOrder(QLocale(locale)).sort(list);
         QCOMPARE(list.join(u','), sorted);
+    }
+
+    // A long list of German-like entries with umlauts, ß, letter cases, hyphens and many
+    // repeats sorts exactly as comparing the entries pair by pair does, keeping equal ones in
+    // their order.
+    void alphabeticalOrderAsPairwise()
+    {
+        const QStringList syllables = {u"ma"_s, u"Mä"_s, u"ße"_s, u"sse"_s, u"to"_s, u"Tö"_s,
+                                       u"ni"_s, u"ü"_s,  u"ue"_s, u"A"_s,   u"ä"_s,  u""_s};
+        QRandomGenerator random(4711);
+        QStringList entries;
+        for (int i = 0; i < 5000; ++i) {
+            QString entry;
+            for (int s = random.bounded(4); s >= 0; --s) {
+                entry += syllables[random.bounded(int(syllables.size()))];
+                if (random.bounded(3) == 0)
+                    entry += u'-';
+            }
+            entries << entry;
+        }
+        // The order as German readers compare two entries: collated, case and hyphens ignored.
+        QCollator collator(QLocale(u"de"_s));
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        const auto lessThan = [&](QString a, QString b) {
+            return collator.compare(a.remove(u'-'), b.remove(u'-')) < 0;
+        };
+        QStringList pairwise = entries;
+        std::stable_sort(pairwise.begin(), pairwise.end(), lessThan);
+        AlphabeticalOrder(QLocale(u"de"_s)).sort(entries);
+        QCOMPARE(entries, pairwise);
     }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textcodec.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,6 +44,32 @@ private Q_SLOTS:
         QCOMPARE(TextCodec::splitLines(TextCodec::decode(bytes)), lines);
         const QString text = lines.join(u'\r');
         QCOMPARE(TextCodec::decode(TextCodec::encode(text)), text);
+    }
+
+    // Every byte of a file that is not UTF-8 reads as the system's Windows-1252 converter reads
+    // it (the five bytes the code page leaves open as control characters), and every character
+    // is written as that converter writes it, or the text goes out as UTF-8.
+    void windows1252AsTheSystemConverts()
+    {
+        QByteArray everyByte;
+        for (int b = 0; b < 256; ++b)
+            everyByte.append(char(b));
+        QCOMPARE(
+            TextCodec::decode(everyByte),
+            QString(
+                QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(everyByte)));
+
+        for (int unit = 0; unit < 0x10000; ++unit) {
+            const QString text = u"Ma"_s + QChar(char16_t(unit));
+            // A converter of its own for each text: resetState() keeps an earlier error.
+            QStringEncoder system("windows-1252", QStringEncoder::Flag::Stateless);
+            QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom);
+            const QByteArray single = system.encode(text);
+            const bool fits = !system.hasError() && TextCodec::decode(single) == text;
+            const QByteArray expected = fits ? single : QByteArray(utf8.encode(text));
+            if (TextCodec::encode(text) != expected)
+                QFAIL(qPrintable(u"U+%1"_s.arg(unit, 4, 16, QChar(u'0'))));
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "alphabeticalorder.h"
 #include "scratchfiles.h"
 #include "texts.h"
 #include "wordlistfile.h"
@@ -65,11 +66,26 @@ private Q_SLOTS:
                  Texts::wordListIsFolder.arg(u"ORDNER.TXT"_s));
     }
 
-    // Only files ending in .TXT in any case; no folders, no hidden files; alphabetical.
-    void listFolder()
+    // The word-list files of a folder: the names its "*.TXT" filter gives, links to files
+    // included, in alphabetical order.
+    void listFolderAsTheSystemFilters()
     {
-        QCOMPARE(WordListFile::listFolder(folder()),
-                 QStringList({u"ABC.TXT"_s, u"silben.txt"_s, u"Tiere.Txt"_s}));
+        QTemporaryDir dir;
+        QDir folder(dir.path());
+        for (const QString &name :
+             {u"SILBEN.TXT"_s, u"tiere.txt"_s, u"Weg.tXt"_s, u".x.TXT"_s, u"notes.dat"_s,
+              u"a.TXT.bak"_s, u"TXT"_s, u"\u00e4.txt"_s, u"b.TXT"_s, u"B.txt"_s})
+            QVERIFY(writeFile(folder.filePath(name), "ab"));
+        QVERIFY(folder.mkdir(u"Ordner.TXT"_s));
+        QVERIFY(QFile::link(folder.filePath(u"tiere.txt"_s), folder.filePath(u"link.TXT"_s)));
+        QVERIFY(QFile::link(folder.filePath(u"weg"_s), folder.filePath(u"broken.TXT"_s)));
+
+        const QStringList names = WordListFile::listFolder(folder);
+        QStringList filtered = folder.entryList({u"*.TXT"_s}, QDir::Files);
+        AlphabeticalOrder().sort(filtered);
+        QCOMPARE(names, filtered);
+        QCOMPARE(names, QStringList({u"\u00e4.txt"_s, u"b.TXT"_s, u"B.txt"_s, u"link.TXT"_s,
+                                     u"SILBEN.TXT"_s, u"tiere.txt"_s, u"Weg.tXt"_s}));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "scratchfiles.h"
 #include "wordpractice.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -129,6 +130,48 @@ private Q_SLOTS:
         s.practice.switchOrderMode(); // a new pass from the list
         QCOMPARE(s.shown(), u"so| 0 Wörter"_s);
         QCOMPARE(s.practice.wordListError(), QString());
+    }
+
+    // A load in the mode "nach A B C" reuses the order of the last one only while the file's
+    // bytes, the letters and the locale are the same: an order kept for other bytes of the
+    // same length, other letters giving as many entries, or another locale would be wrong.
+    void sortedOrderReuse_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QString>("letters"); // first|second
+        QTest::addColumn<QString>("locales"); // first|second
+        QTest::addColumn<QString>("queue");   // after the second load
+        QTest::addRow("same file") << "ba\r\nab"_ba
+                                   << "ba\r\nab"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
+        QTest::addRow("same length, other bytes")
+            << "ba\r\nab"_ba
+            << "ab\r\nba"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
+        QTest::addRow("other letters, as many entries")
+            << "c\r\na\r\nd"_ba
+            << "c\r\na\r\nd"_ba << u"ac|ad"_s << u"de|de"_s << u"a,d"_s;
+        QTest::addRow("other locale") << "\xE4\r\nz"_ba
+                                      << "\xE4\r\nz"_ba << u"äz|äz"_s << u"de|sv"_s << u"z,ä"_s;
+    }
+
+    void sortedOrderReuse()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QString, letters);
+        QFETCH(QString, locales);
+        QFETCH(QString, queue);
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        Session s(first, letters.section(u'|', 0, 0));
+        QLocale::setDefault(QLocale(locales.section(u'|', 0, 0)));
+        s.practice.loadWordList();
+        s.place(second);
+        s.practice.setLetterSequence(letters.section(u'|', 1, 1));
+        QLocale::setDefault(QLocale(locales.section(u'|', 1, 1)));
+        s.practice.loadWordList();
+        QCOMPARE(s.practice.queue().join(u','), queue);
     }
 
     // 100,000 words, a third in each order mode; each pass of 80 entries ends in a refill.
