@@ -75,4 +75,19 @@ inline const QString saveFailedTitle = QStringLiteral("Trabelo");
 inline const QString saveFailedText =
     QStringLiteral("Die Einstellungen konnten nicht in „%1“ gespeichert werden:\r%2");
 
+// Speech: why reading aloud is not available, shown as the tooltip of its disabled entries
+inline const QString speechNotStarted = QStringLiteral("Die Sprachausgabe ist nicht gestartet.");
+inline const QString speechConnecting = QStringLiteral("Die Sprachausgabe wird gestartet …");
+inline const QString speechModuleMissing =
+    QStringLiteral("Keine Sprachausgabe gefunden: Das Paket „qt6-speech-speechd-plugin“ fehlt.");
+inline const QString speechServiceMissing =
+    QStringLiteral("Keine Sprachausgabe gefunden: Der Sprachdienst „speech-dispatcher“ "
+                   "startet nicht.");
+inline const QString speechNoGermanVoice =
+    QStringLiteral("Keine deutsche Stimme gefunden: Das Paket „speech-dispatcher-espeak-ng“ "
+                   "fehlt.");
+inline const QString speechNotAnswering = QStringLiteral("Die Sprachausgabe antwortet nicht.");
+inline const QString speechNoSound =
+    QStringLiteral("Die Sprachausgabe spielt nichts ab: Keine Tonausgabe gefunden.");
+
 } // namespace Texts
