@@ -17,6 +17,8 @@ SpeechChain::SpeechChain(UtteranceEngine &engine, std::chrono::milliseconds part
                          QObject *parent)
     : QObject(parent), m_engine(engine)
 {
+    // A coarse timer may fire up to 5 % early; a pause is never shorter than asked for.
+    m_pauseTimer.setTimerType(Qt::PreciseTimer);
     m_pauseTimer.setSingleShot(true);
     m_partTimer.setSingleShot(true);
     m_partTimer.setInterval(partLimit);
