@@ -33,7 +33,6 @@ void QtSpeaker::prepare()
     m_connection.reset();
     m_timedOut = false;
     m_connection = std::make_unique<SpeechConnection>(m_options.engine);
-    m_connection->setSlow(m_slow);
     connect(m_connection.get(), &SpeechConnection::opened, this, &QtSpeaker::opened);
     m_connectTimer.start();
     setReason(Texts::speechConnecting);
@@ -90,8 +89,10 @@ void QtSpeaker::setReason(const QString &reason)
 
 void QtSpeaker::say(const QStringList &parts, std::chrono::milliseconds pause)
 {
-    if (m_chain)
-        m_chain->start(parts, pause);
+    if (!m_chain)
+        return;
+    m_connection->setSlow(m_slow);
+    m_chain->start(parts, pause);
 }
 
 void QtSpeaker::stop()
@@ -100,9 +101,8 @@ void QtSpeaker::stop()
         m_chain->cancel();
 }
 
+// Taken up by the next say(); a word being said keeps its rate to the end.
 void QtSpeaker::setSlow(bool slow)
 {
     m_slow = slow;
-    if (m_connection)
-        m_connection->setSlow(slow);
 }

@@ -22,12 +22,12 @@ std::optional<QLocale> SpeechWorker::germanLocale(const QList<QLocale> &locales)
     });
 }
 
+// An engine that failed to connect stays until the connection goes: deleting it makes the
+// toolkit's plugin try to connect once more, which would only delay the answer.
 void SpeechWorker::open()
 {
     const Outcome outcome = connectEngine();
-    if (outcome != Outcome::Ready)
-        close();
-    emit opened(outcome, m_speech ? m_speech->voice().name() : QString());
+    emit opened(outcome, outcome == Outcome::Ready ? m_speech->voice().name() : QString());
 }
 
 SpeechWorker::Outcome SpeechWorker::connectEngine()
