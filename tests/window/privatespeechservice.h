@@ -44,7 +44,7 @@ public:
     ~PrivateSpeechService()
     {
         m_process.terminate();
-        if (m_process.waitForFinished(5000))
+        if (m_process.waitForFinished(3000))
             return;
         m_process.kill();
         m_process.waitForFinished(5000);
