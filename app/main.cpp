@@ -3,6 +3,7 @@
 #include "germantranslation.h"
 #include "mainwindow.h"
 #include "messageboxdialogs.h"
+#include "qtspeaker.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -42,7 +43,9 @@ int main(int argc, char *argv[])
 
     // Word lists and silben.ini are read from, and written to, the current directory.
     MessageBoxDialogs dialogs;
-    MainWindow window({.folder = QDir::current(), .dialogs = &dialogs});
+    // Connects to the desktop's speech service only once a teacher asks for speech.
+    QtSpeaker speaker;
+    MainWindow window({.folder = QDir::current(), .dialogs = &dialogs, .speaker = &speaker});
     window.show();
     return QApplication::exec();
 }
