@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "speaker.h"
@@ -5,6 +6,7 @@
 #include <QList>
 
 #include <chrono>
+#include <utility>
 
 // Stands in for reading aloud: notes every call and is ready or not as the test says.
 class RecordingSpeaker : public Speaker
@@ -18,31 +20,24 @@ public:
         bool slow = false;
         bool operator==(const Call &) const = default;
     };
-
     QList<Call> calls;
 
-    // Ready when the reason is empty; reports the change as the real speaker does.
+    // Ready when the reason is empty; reports a change as the real speaker does.
     void setReason(const QString &reason)
     {
-        const bool changed = reason != m_reason;
-        m_reason = reason;
-        if (changed)
+        if (std::exchange(m_reason, reason) != reason)
             emit readinessChanged();
     }
-
-    void prepare() override { calls << Call{.what = QStringLiteral("prepare")}; }
+    void prepare() override { calls << Call{QStringLiteral("prepare")}; }
     bool isReady() const override { return m_reason.isEmpty(); }
     QString reason() const override { return m_reason; }
     // Noted also when not ready, so a test sees the caller asked; the real one says nothing then.
     void say(const QStringList &parts, std::chrono::milliseconds pause) override
     {
-        calls << Call{.what = QStringLiteral("say"), .parts = parts, .pause = pause};
+        calls << Call{QStringLiteral("say"), parts, pause};
     }
-    void stop() override { calls << Call{.what = QStringLiteral("stop")}; }
-    void setSlow(bool slow) override
-    {
-        calls << Call{.what = QStringLiteral("slow"), .slow = slow};
-    }
+    void stop() override { calls << Call{QStringLiteral("stop")}; }
+    void setSlow(bool slow) override { calls << Call{QStringLiteral("slow"), {}, {}, slow}; }
 
 private:
     QString m_reason = QStringLiteral("nicht bereit");
