@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Connects a speaker to the service SPEECHD_ADDRESS names with a limit of 1 s, ends the program
-// 1.5 s later and prints the speaker's reason once the speaker has gone. The speaker test lets it
-// get stuck connecting to a service that never answers and checks that it ends cleanly.
+// Connects a speaker to the service SPEECHD_ADDRESS names with a limit of 1 s, quits 1.5 s later
+// and prints the speaker's reason once the speaker has gone. The speaker test watches it end.
 
 #include "qtspeaker.h"
 

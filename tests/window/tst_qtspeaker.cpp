@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -78,11 +79,19 @@ private Q_SLOTS:
         QCOMPARE(speaker.voiceName(), u"German"_s); // not a variant such as "German+Anna"
         speaker.say({u"Ba"_s, u"na"_s, u"ne"_s}, 50ms);
         QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-+-+-"_s, 10000);
-        speaking.clear();
-        speaker.say({u"Banane "_s.repeated(30)}, 0ms); // takes many seconds to say
-        QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+"_s, 10000);
-        speaker.stop();
-        QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-"_s, 2000);
+        // The bytes of sound a long text makes, said in full or stopped as it starts.
+        const auto soundOf = [&, file = dir.filePath(u"sound.raw"_s)](bool stop) {
+            const qint64 before = QFileInfo(file).size();
+            speaking.clear();
+            speaker.say({u"Banane "_s.repeated(300)}, 0ms);
+            if (QTest::qWaitFor([&] { return !speaking.isEmpty(); }, 10000) && stop)
+                speaker.stop();
+            const bool quiet = QTest::qWaitFor([&] { return speaking == u"+-"_s; }, 30000);
+            return quiet ? QFileInfo(file).size() - before : -1;
+        };
+        const qint64 full = soundOf(false), stopped = soundOf(true);
+        QVERIFY2(stopped >= 0 && stopped < full / 2,
+                 qPrintable(u"in full %1, stopped %2 bytes"_s.arg(full).arg(stopped)));
         QVERIFY(speaker.isReady());
     }
 
@@ -110,9 +119,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), Texts::speechNotAnswering, 8000);
         const qint64 waited = clock.elapsed();
         longestGap = std::max(longestGap, waited - last);
-        // Such a timer may fire up to 5 % early.
-        QVERIFY2(waited >= 2850 && waited < 5000, qPrintable(u"%1 ms"_s.arg(waited)));
-        QVERIFY2(longestGap < 250, qPrintable(u"longest gap %1 ms"_s.arg(longestGap)));
+        QVERIFY2(waited >= 2850 && waited < 5000 && longestGap < 250, // may fire 5 % early
+                 qPrintable(u"%1 ms, longest gap %2 ms"_s.arg(waited).arg(longestGap)));
         speaker.say({u"Banane"_s}, 0ms); // safe while unavailable
         speaker.stop();
 
@@ -133,16 +141,15 @@ private Q_SLOTS:
         QVERIFY(silent.listen(dir.filePath(u"silent.sock"_s)));
         useService(silent.fullServerName());
         QProcess helper;
-        QElapsedTimer clock;
-        clock.start();
         helper.start(QStringLiteral(SPEAKER_EXIT_HELPER));
-        QVERIFY2(helper.waitForFinished(10000), "the helper did not end");
+        // It quits after 1.5 s; ending takes little more.
+        QVERIFY2(helper.waitForFinished(4500), "the helper did not end in time");
         const QByteArray errors = helper.readAllStandardError();
-        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(helper.exitCode() == 0 && errors.isEmpty(), errors.constData());
+        QVERIFY2(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0 &&
+                     errors.isEmpty(),
+                 errors.constData());
         QCOMPARE(QString::fromUtf8(helper.readAllStandardOutput()).trimmed(),
                  Texts::speechNotAnswering);
-        QVERIFY2(clock.elapsed() < 4500, qPrintable(u"%1 ms"_s.arg(clock.elapsed())));
     }
 };
 

@@ -47,7 +47,6 @@ private Q_SLOTS:
         QTest::addRow("parts without a letter or digit are skipped")
             << QStringList{u"-"_s, u"Ä"_s, QString(), u" "_s, u"3"_s} << 0
             << QStringList{u"Ä"_s, u"3"_s};
-        QTest::addRow("nothing to say") << QStringList{u"-"_s} << 0 << QStringList();
     }
 
     // Each pause runs from the end of one part to the start of the next, never shorter.
@@ -63,13 +62,12 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         chain.start(parts, std::chrono::milliseconds(pause));
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), said.isEmpty() ? 0 : 1, 5000);
-        const qint64 took = clock.elapsed(),
-                     pauses = pause * std::max(said.size() - 1, qsizetype(0));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
+        const qint64 took = clock.elapsed(), pauses = pause * (said.size() - 1);
         QVERIFY2(took >= pauses && took < pauses + 300, qPrintable(u"%1 ms"_s.arg(took)));
         QTest::qWait(50);
         QCOMPARE(engine.calls, said);
-        QCOMPARE(finished.count(), said.isEmpty() ? 0 : 1);
+        QCOMPARE(finished.count(), 1);
         QVERIFY(!chain.isActive());
     }
 
@@ -113,11 +111,6 @@ private Q_SLOTS:
         QCOMPARE(engine.calls, calls);
         QCOMPARE(chain.isActive(), newStart);
         QCOMPARE(finished.count(), 0);
-        if (newStart) { // the new chain goes on with its own reports
-            emit engine.speakingStarted();
-            emit engine.speakingEnded();
-            QTRY_COMPARE(engine.calls.last(), u"se"_s);
-        }
     }
 
     // Started, never ended: the part limit runs from the request, not from the start.
