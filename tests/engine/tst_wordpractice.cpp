@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scratchfiles.h"
+#include "textcodec.h"
 #include "wordpractice.h"
 
 #include <QScopeGuard>
@@ -137,40 +138,28 @@ private Q_SLOTS:
     // same length, other letters giving as many entries, or another locale would be wrong.
     void sortedOrderReuse_data()
     {
-        QTest::addColumn<QByteArray>("first");
-        QTest::addColumn<QByteArray>("second");
-        QTest::addColumn<QString>("letters"); // first|second
-        QTest::addColumn<QString>("locales"); // first|second
-        QTest::addColumn<QString>("queue");   // after the second load
-        QTest::addRow("same file") << "ba\r\nab"_ba
-                                   << "ba\r\nab"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
-        QTest::addRow("same length, other bytes")
-            << "ba\r\nab"_ba
-            << "ab\r\nba"_ba << u"ab|ab"_s << u"de|de"_s << u"ab,ba"_s;
-        QTest::addRow("other letters, as many entries")
-            << "c\r\na\r\nd"_ba
-            << "c\r\na\r\nd"_ba << u"ac|ad"_s << u"de|de"_s << u"a,d"_s;
-        QTest::addRow("other locale") << "\xE4\r\nz"_ba
-                                      << "\xE4\r\nz"_ba << u"äz|äz"_s << u"de|sv"_s << u"z,ä"_s;
+        QTest::addColumn<QString>("loads"); // list (CR LF as /), letters and locale of each
+        QTest::addColumn<QString>("queue"); // after the second load
+        QTest::addRow("same file") << u"ba/ab ab de|ba/ab ab de"_s << u"ab,ba"_s;
+        QTest::addRow("same length, other bytes") << u"ba/ab ab de|ab/ba ab de"_s << u"ab,ba"_s;
+        QTest::addRow("other letters, as many entries") << u"c/a/d ac de|c/a/d ad de"_s << u"a,d"_s;
+        QTest::addRow("other locale") << u"ä/z äz de|ä/z äz sv"_s << u"z,ä"_s;
     }
 
     void sortedOrderReuse()
     {
-        QFETCH(QByteArray, first);
-        QFETCH(QByteArray, second);
-        QFETCH(QString, letters);
-        QFETCH(QString, locales);
+        QFETCH(QString, loads);
         QFETCH(QString, queue);
         const QLocale before;
         const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
-
-        Session s(first, letters.section(u'|', 0, 0));
-        QLocale::setDefault(QLocale(locales.section(u'|', 0, 0)));
-        s.practice.loadWordList();
-        s.place(second);
-        s.practice.setLetterSequence(letters.section(u'|', 1, 1));
-        QLocale::setDefault(QLocale(locales.section(u'|', 1, 1)));
-        s.practice.loadWordList();
+        Session s({}, {});
+        for (const QString &load : loads.split(u'|')) {
+            QStringList parts = load.split(u' ');
+            s.place(TextCodec::encode(parts[0].replace(u'/', u"\r\n"_s)));
+            s.practice.setLetterSequence(parts[1]);
+            QLocale::setDefault(QLocale(parts[2]));
+            s.practice.loadWordList();
+        }
         QCOMPARE(s.practice.queue().join(u','), queue);
     }
 
