@@ -127,12 +127,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("marked");
         QTest::newRow("teacher's hyphen keeps all")
             << u"Oma malt Ta-schen"_s << u"Oma malt Ta-schen"_s;
-        QTest::newRow("each word marked") << u"Oma liest ein Buch."_s << u"O-ma liest ein Buch."_s;
         QTest::newRow("blanks kept") << u"  Igel  Ufer "_s << u"  I-gel  U-fer "_s;
         QTest::newRow("tab is no blank") << u"Oma\tOpa"_s << u"O-ma\tO-pa"_s;
-        QTest::newRow("quotes, brackets") << u"„Igel“ (Oma)"_s << u"„I-gel“ (O-ma)"_s;
-        QTest::newRow("digits, slash") << u"Igel42/Tomaten"_s << u"I-gel42/To-ma-ten"_s;
-        QTest::newRow("apostrophe") << u"geht's"_s << u"geht's"_s;
+        QTest::newRow("punctuation, digits")
+            << u"„Igel“ (Oma) Ufer42/Tomaten."_s << u"„I-gel“ (O-ma) U-fer42/To-ma-ten."_s;
         QTest::newRow("upper case") << u"KAKAO GRÜẞEN"_s << u"KA-KA-O GRÜ-ẞEN"_s;
         QTest::newRow("no vowel, no letter") << u"Hmm BMX 2024 ?!"_s << u"Hmm BMX 2024 ?!"_s;
         QTest::newRow("outside the charset") << u"Čapek Ru\u0308be"_s << u"Čapek Ru\u0308be"_s;
@@ -153,17 +151,17 @@ private Q_SLOTS:
         const QString entry = u"Taschenlampe Kakao Ruine Zuckerahorn Mama! Hyäne"_s;
         const QString expected = m_marker->markEntry(entry);
         const auto markOften = [&] {
-            int same = 0;
-            for (int round = 0; round < 1000; ++round)
-                same += m_marker->markEntry(entry) == expected;
+            bool same = true;
+            for (int round = 0; round < 2000; ++round)
+                same = same && m_marker->markEntry(entry) == expected;
             return same;
         };
-        auto first = std::async(std::launch::async, markOften);
-        auto second = std::async(std::launch::async, markOften);
-        QCOMPARE(markOften() + first.get() + second.get(), 3000);
+        auto other = std::async(std::launch::async, markOften);
+        QVERIFY(markOften() && other.get());
     }
 
-    // Files that hold no German patterns this reader trusts give an error, never a marker.
+    // A missing file, or one holding no German patterns this reader trusts, gives an error and
+    // no marker.
     void unusablePatterns_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file
@@ -185,10 +183,9 @@ private Q_SLOTS:
         QVERIFY(bytes.isNull() || writeFile(path, bytes));
         const SyllableMarker::Loaded loaded = SyllableMarker::load(path);
         QVERIFY(!loaded.marker);
-        const bool missing = bytes.isNull() || bytes == "/";
-        QCOMPARE(
-            loaded.error,
-            (missing ? Texts::syllablePatternsMissing : Texts::syllablePatternsInvalid).arg(path));
+        const QString error =
+            bytes.isNull() ? Texts::syllablePatternsMissing : Texts::syllablePatternsInvalid;
+        QCOMPARE(loaded.error, error.arg(path));
     }
 
     // Comments, settings and CR LF line ends as patterns files have them; the school rules
