@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 using Lines = QStringList;
 
@@ -48,13 +50,10 @@ private Q_SLOTS:
     // is written as that converter writes it, or the text goes out as UTF-8.
     void windows1252AsTheSystemConverts()
     {
-        QByteArray everyByte;
-        for (int b = 0; b < 256; ++b)
-            everyByte.append(char(b));
-        QCOMPARE(
-            TextCodec::decode(everyByte),
-            QString(
-                QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(everyByte)));
+        QByteArray everyByte(256, Qt::Uninitialized);
+        std::iota(everyByte.begin(), everyByte.end(), char(0));
+        QStringDecoder system("windows-1252", QStringDecoder::Flag::Stateless);
+        QCOMPARE(TextCodec::decode(everyByte), QString(system.decode(everyByte)));
 
         for (int unit = 0; unit < 0x10000; ++unit) {
             const QString text = u"Ma"_s + QChar(char16_t(unit));
