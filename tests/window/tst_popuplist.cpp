@@ -39,6 +39,7 @@ struct ListWindow
 
 } // namespace
 
+// Opening, closing and choosing are checked through the main window's choosers.
 class TestPopupList : public QObject
 {
     Q_OBJECT
@@ -61,28 +62,6 @@ private Q_SLOTS:
         moved.list->move(10, 10);
         QTRY_VERIFY(moved.delegate->measured > 0);
         QCOMPARE(moved.secondEntry(), second);
-    }
-
-    // Filling never chooses; a click on an entry of the open list does, once. Closing moves the
-    // list back and lets go of the keyboard focus, so arrow keys no longer choose out of sight.
-    void chooseAndClose()
-    {
-        ListWindow shown(150);
-        shown.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
-        QStringList chosen;
-        connect(shown.list, &PopupList::chosen, this, [&](const QString &e) { chosen << e; });
-        shown.list->toggle();
-        QVERIFY(shown.list->isOpen() && shown.list->y() == 10);
-        shown.list->refill({u"Arial"_s, u"Courier New"_s});
-        const QPoint second = shown.secondEntry().center();
-        QTest::mouseClick(shown.list->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(shown.list->viewport(), Qt::LeftButton, {}, second);
-        QCOMPARE(chosen, QStringList{u"Courier New"_s});
-        QCOMPARE(shown.window.focusWidget(), shown.list);
-        shown.list->toggle();
-        QVERIFY(!shown.list->isOpen() && shown.list->y() == 150);
-        QCOMPARE(shown.window.focusWidget(), nullptr);
     }
 };
 
