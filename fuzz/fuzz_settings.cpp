@@ -34,22 +34,26 @@ void check(bool condition, int line = __builtin_LINE())
 void checkOutcome(const SettingsFile::ReadResult &read)
 {
     using Outcome = SettingsFile::Outcome;
-    check(characterCount(read.letterSequence) >= 3);
+    const Settings &values = read.settings;
+    const Settings defaults;
+    check(characterCount(values.letterSequence) >= 3);
     switch (read.outcome) {
     case Outcome::Complete:
-        check(read.firstColourIndex >= 0 && read.firstColourIndex < SyllablePalette::colourCount);
-        check(read.secondColourIndex >= 0 && read.secondColourIndex < SyllablePalette::colourCount);
-        check(read.fontSize && *read.fontSize >= SettingsFile::minimumFontSize &&
-              *read.fontSize <= SettingsFile::maximumFontSize);
+        check(read.hasFontSize());
+        check(SyllablePalette::isValidIndex(values.firstColourIndex));
+        check(SyllablePalette::isValidIndex(values.secondColourIndex));
+        check(values.fontSize >= Settings::minimumFontSize &&
+              values.fontSize <= Settings::maximumFontSize);
         return;
     case Outcome::FileUnusable:
-        check(read.letterSequence == QStringLiteral("abc"));
+        check(values.letterSequence == QStringLiteral("abc"));
         [[fallthrough]];
     case Outcome::ValueRejected:
-        check(read.firstColourIndex == SyllablePalette::defaultFirstIndex);
-        check(read.secondColourIndex == SyllablePalette::defaultSecondIndex);
-        check(!read.fontSize);
-        check(read.fontName == QStringLiteral("Lateinaus"));
+        check(!read.hasFontSize());
+        check(values.firstColourIndex == SyllablePalette::defaultFirstIndex);
+        check(values.secondColourIndex == SyllablePalette::defaultSecondIndex);
+        check(values.fontSize == defaults.fontSize);
+        check(values.fontName == QStringLiteral("Lateinaus"));
         return;
     }
     check(false);
@@ -63,17 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         SettingsFile::parse(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     checkOutcome(read);
 
-    const Settings settings{SettingsFile::tidyLetterSequence(read.letterSequence),
-                            read.firstColourIndex, read.secondColourIndex,
-                            read.fontSize.value_or(48), read.fontName};
+    Settings settings = read.settings;
+    settings.letterSequence = SettingsFile::tidyLetterSequence(settings.letterSequence);
     // Whatever was read, written again it must read back whole.
     const SettingsFile::ReadResult again = SettingsFile::parse(SettingsFile::format(settings));
     check(again.outcome == SettingsFile::Outcome::Complete);
     const QString &tidied = settings.letterSequence;
-    check(again.letterSequence == (characterCount(tidied) < 3 ? QStringLiteral("abc") : tidied));
-    check(again.firstColourIndex == settings.firstColourIndex);
-    check(again.secondColourIndex == settings.secondColourIndex);
-    check(again.fontSize == settings.fontSize);
-    check(again.fontName == settings.fontName);
+    Settings expected = settings;
+    expected.letterSequence = characterCount(tidied) < 3 ? QStringLiteral("abc") : tidied;
+    check(again.settings == expected);
     return 0;
 }

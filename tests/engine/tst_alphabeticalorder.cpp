@@ -21,19 +21,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entries"); // comma-separated
         QTest::addColumn<QString>("sorted");
         QTest::addRow("hyphens") << u"de"_s << u"so,Ro-se,Rob-be"_s << u"Rob-be,Ro-se,so"_s;
-        QTest::addRow("case ignored") << u"de"_s << u"Bad,ab"_s << u"ab,Bad"_s;
-        QTest::addRow("umlauts, empty first") << u"de"_s << u"Zug,Äp,,Af"_s << u",Af,Äp,Zug"_s;
         QTest::addRow("other marks weigh") << u"de"_s << u"ab,a.c"_s << u"a.c,ab"_s;
         QTest::addRow("C locale") << u"C"_s << u"Zug,Äp-fel,Af-fe"_s << u"Af-fe,Äp-fel,Zug"_s;
-        // Entries that compare equal keep the order of the file.
-        QTest::addRow("equal: case and hyphens")
-            << u"de"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s << u"Ro-se,rose,ROSE,Ros-e,Rose"_s;
-        QTest::addRow("equal, the other way")
-            << u"de"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s << u"Rose,Ros-e,ROSE,rose,Ro-se"_s;
         QTest::addRow("ß right after ss") << u"de"_s << u"Strauß,Straße,Strasse,Strast,Strasd"_s
                                           << u"Strasd,Strasse,Straße,Strast,Strauß"_s;
-        QTest::addRow("umlaut after its vowel when the rest is equal")
-            << u"de"_s << u"Bär,bar,Bar,bär,Bart"_s << u"bar,Bar,Bär,bär,Bart"_s;
         QTest::addRow("decomposed umlaut equal to composed")
             << u"de"_s << u"u\u0308ber,über,Uber,Ufer"_s << u"Uber,u\u0308ber,über,Ufer"_s;
         QTest::addRow("digits before letters, blank counts")
@@ -53,31 +44,25 @@ private Q_SLOTS:
     }
 
     // A long list of German-like entries with umlauts, ß, letter cases, hyphens and many
-    // repeats sorts exactly as comparing the entries pair by pair does, keeping equal ones in
-    // their order.
+    // repeats sorts as comparing the entries pair by pair does, equal ones (Ma-ma, mama,
+    // MAMA) in their order, an umlaut right after its vowel when the rest is equal.
     void alphabeticalOrderAsPairwise()
     {
-        const QStringList syllables = {u"ma"_s, u"Mä"_s, u"ße"_s, u"sse"_s, u"to"_s, u"Tö"_s,
-                                       u"ni"_s, u"ü"_s,  u"ue"_s, u"A"_s,   u"ä"_s,  u""_s};
+        const QString syllables[] = {u"ma"_s, u"MA"_s, u"Mä"_s, u"ße"_s, u"sse"_s, u"Tö"_s,
+                                     u"ü"_s,  u"ue"_s, u"A"_s,  u"a"_s,  u"ä"_s,   u"-"_s};
         QRandomGenerator random(4711);
         QStringList entries;
         for (int i = 0; i < 5000; ++i) {
-            QString entry;
-            for (int s = random.bounded(4); s >= 0; --s) {
-                entry += syllables[random.bounded(int(syllables.size()))];
-                if (random.bounded(3) == 0)
-                    entry += u'-';
-            }
-            entries << entry;
+            entries << QString();
+            for (int s = random.bounded(5); s >= 0; --s)
+                entries.last() += syllables[random.bounded(int(std::size(syllables)))];
         }
-        // The order as German readers compare two entries: collated, case and hyphens ignored.
         QCollator collator(QLocale(u"de"_s));
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        const auto lessThan = [&](QString a, QString b) {
-            return collator.compare(a.remove(u'-'), b.remove(u'-')) < 0;
-        };
         QStringList pairwise = entries;
-        std::stable_sort(pairwise.begin(), pairwise.end(), lessThan);
+        std::stable_sort(pairwise.begin(), pairwise.end(), [&](QString a, QString b) {
+            return collator.compare(a.remove(u'-'), b.remove(u'-')) < 0;
+        });
         AlphabeticalOrder(QLocale(u"de"_s)).sort(entries);
         QCOMPARE(entries, pairwise);
     }

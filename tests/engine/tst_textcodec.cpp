@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 using Lines = QStringList;
 
@@ -26,14 +28,11 @@ private Q_SLOTS:
             << "\xEF\xBB\xBF\xEF\xBB\xBF\xC3\xA4"_ba << Lines{u"\uFEFFä"_s};
         QTest::addRow("decomposed umlaut composed") << "u\xCC\x88"_ba << Lines{"ü"};
         QTest::addRow("bad utf-8 after a mark") << "\xEF\xBB\xBF\xE4"_ba << Lines{"ï»¿ä"};
-        QTest::addRow("outside windows-1252") << "\xEF\xBB\xBF\x61\xC5\x82"_ba << Lines{"ał"};
         // "Ã¤" in Windows-1252 is C3 A4, which would read back as "ä".
         QTest::addRow("reads as utf-8") << "\xEF\xBB\xBF\xC3\x83\xC2\xA4"_ba << Lines{"Ã¤"};
-        QTest::addRow("final terminator, no line") << "a\r\n"_ba << Lines{"a"};
-        QTest::addRow("CR alone ends a line") << "a\rb\r"_ba << Lines{"a", "b"};
-        QTest::addRow("LF alone is ordinary") << "a\nb\n"_ba << Lines{"a\nb\n"};
-        QTest::addRow("two terminators") << "a\r\n\r\nb"_ba << Lines{"a", "", "b"};
-        QTest::addRow("CR CR LF") << "a\r\r\nb"_ba << Lines{"a", "", "b"};
+        // CR LF, CR alone and CR CR LF end a line, a final one adds none; LF is ordinary.
+        QTest::addRow("line ends")
+            << "a\r\n\r\nb\rc\r\r\nd\ne\r\n"_ba << Lines{"a", "", "b", "c", "", "d\ne"};
         QTest::addRow("empty") << ""_ba << Lines{};
     }
 
@@ -51,13 +50,10 @@ private Q_SLOTS:
     // is written as that converter writes it, or the text goes out as UTF-8.
     void windows1252AsTheSystemConverts()
     {
-        QByteArray everyByte;
-        for (int b = 0; b < 256; ++b)
-            everyByte.append(char(b));
-        QCOMPARE(
-            TextCodec::decode(everyByte),
-            QString(
-                QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(everyByte)));
+        QByteArray everyByte(256, Qt::Uninitialized);
+        std::iota(everyByte.begin(), everyByte.end(), char(0));
+        QStringDecoder system("windows-1252", QStringDecoder::Flag::Stateless);
+        QCOMPARE(TextCodec::decode(everyByte), QString(system.decode(everyByte)));
 
         for (int unit = 0; unit < 0x10000; ++unit) {
             const QString text = u"Ma"_s + QChar(char16_t(unit));

@@ -31,6 +31,7 @@ struct ListWindow
         list->setGeometry(10, top, 100, 80);
         list->refill({u"Arial"_s, u"Verdana"_s});
     }
+    QRect secondEntry() const { return list->visualItemRect(list->item(1)); }
     QWidget window;
     PopupList *list = new PopupList(10, 150, &window); // open at the top, parked below
     CountingDelegate *delegate = new CountingDelegate(list);
@@ -38,76 +39,29 @@ struct ListWindow
 
 } // namespace
 
+// Opening, closing and choosing are checked through the main window's choosers.
 class TestPopupList : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     // Parked below its window, the list measures no entry when the window is shown nor while
-    // it stays parked; once it is moved into view and painted, its entries lie where they
-    // would have lain all along.
-    void parkedListLaysOutWhenSeen()
+    // it stays parked; asked where an entry lies, or moved into view and painted, it lays out
+    // its entries where they would have lain all along.
+    void parkedListLaysOutWhenNeeded()
     {
-        ListWindow parked(150);
-        ListWindow inView(10);
-        parked.window.show();
-        inView.window.show();
-        QCOMPARE(parked.delegate->measured, 0);
+        ListWindow moved(150), asked(150), inView(10);
+        for (ListWindow *list : {&moved, &asked, &inView})
+            list->window.show();
         QVERIFY(inView.delegate->measured > 0);
-        QVERIFY(QTest::qWaitForWindowExposed(&parked.window));
-        QCOMPARE(parked.delegate->measured, 0);
-
-        parked.list->move(10, 10);
-        QTRY_VERIFY(parked.delegate->measured > 0);
-        const QRect second = parked.list->visualItemRect(parked.list->item(1));
-        QVERIFY(second.isValid());
-        QCOMPARE(second, inView.list->visualItemRect(inView.list->item(1)));
-    }
-
-    // Asked where an entry lies, a parked list lays out at once.
-    void parkedListAnswersWhereAnEntryLies()
-    {
-        ListWindow parked(150);
-        ListWindow inView(10);
-        parked.window.show();
-        inView.window.show();
-        QCOMPARE(parked.list->visualItemRect(parked.list->item(1)),
-                 inView.list->visualItemRect(inView.list->item(1)));
-        QVERIFY(parked.delegate->measured > 0);
-    }
-
-    // Opening and closing move the list between its two places; a closed list lets go of the
-    // keyboard focus, so arrow keys no longer choose out of sight.
-    void openAndClose()
-    {
-        ListWindow list(150);
-        list.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&list.window));
-        list.list->toggle();
-        QVERIFY(list.list->isOpen());
-        QCOMPARE(list.list->y(), 10);
-        list.list->setFocus();
-        QCOMPARE(list.window.focusWidget(), list.list);
-        list.list->toggle();
-        QVERIFY(!list.list->isOpen());
-        QCOMPARE(list.list->y(), 150);
-        QCOMPARE(list.window.focusWidget(), nullptr);
-    }
-
-    // Filling never chooses; a click on an entry of the shown list does, once.
-    void choosing()
-    {
-        ListWindow shown(10);
-        shown.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
-        QStringList chosen;
-        connect(shown.list, &PopupList::chosen, this, [&](const QString &e) { chosen << e; });
-        shown.list->refill({u"Arial"_s, u"Courier New"_s});
-        QVERIFY(chosen.isEmpty());
-        const QPoint second = shown.list->visualItemRect(shown.list->item(1)).center();
-        QTest::mouseClick(shown.list->viewport(), Qt::LeftButton, {}, second);
-        QTest::mouseDClick(shown.list->viewport(), Qt::LeftButton, {}, second);
-        QCOMPARE(chosen, QStringList{u"Courier New"_s});
+        QVERIFY(QTest::qWaitForWindowExposed(&moved.window));
+        QVERIFY(QTest::qWaitForWindowExposed(&asked.window));
+        QCOMPARE(moved.delegate->measured + asked.delegate->measured, 0);
+        const QRect second = inView.secondEntry();
+        QCOMPARE(asked.secondEntry(), second);
+        moved.list->move(10, 10);
+        QTRY_VERIFY(moved.delegate->measured > 0);
+        QCOMPARE(moved.secondEntry(), second);
     }
 };
 

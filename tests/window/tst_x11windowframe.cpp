@@ -24,7 +24,6 @@ private Q_SLOTS:
         const QSize client(928, 474);
         QTest::addRow("title bar, half a pixel left over")
             << screen << client << QMargins(1, 20, 1, 1) << QPoint(335, 352);
-        QTest::addRow("no frame") << screen << client << QMargins() << QPoint(336, 363);
         QTest::addRow("uneven sides")
             << screen << client << QMargins(10, 30, 0, 4) << QPoint(331, 346);
         QTest::addRow("second screen") << QRect(1600, 200, 1280, 1024) << client
