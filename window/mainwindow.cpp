@@ -232,6 +232,7 @@ void MainWindow::showEvent(QShowEvent *event)
     X11WindowFrame::prepareFirstMap(this);
     // Every key press reaches the window before the focused control (key preview).
     windowHandle()->installEventFilter(this);
+    QMetaObject::invokeMethod(this, &MainWindow::startExtrasWork, Qt::QueuedConnection);
     // Not tied to activation: without a window manager the window may never be activated,
     // and the hint must still come exactly once.
     QMetaObject::invokeMethod(this, &MainWindow::greet, Qt::QueuedConnection);
@@ -525,15 +526,12 @@ void MainWindow::chooseExtras(const Extras &extras)
 void MainWindow::applyExtras()
 {
     const Extras &extras = m_state.extras;
-    if (extras.automaticSyllables)
-        m_markerLoader->start();
+    startExtrasWork();
     m_flash->setDuration(extras.flashDuration);
     if (m_speaker)
         m_speaker->setSlow(extras.slowSpeech);
     m_speakerButton->setVisible(extras.speakerButton);
     showNoWordSign();
-    if (extras.speakerButton)
-        prepareSpeech();
     m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
 
     // The cue tells whoever sits down at the program that it does more than usual, and which
@@ -553,6 +551,18 @@ void MainWindow::applyExtras()
     }
     m_extrasCue->setVisible(!on.isEmpty());
     m_extrasCue->setToolTip(Texts::extrasCueTooltip.arg(on.join(u'\n')));
+}
+
+// Work that takes seconds (loading the patterns, connecting to the speech service) starts only
+// once the window is up, on its own threads, so that an extra never delays the window.
+void MainWindow::startExtrasWork()
+{
+    if (!m_shownBefore)
+        return;
+    if (m_state.extras.automaticSyllables)
+        m_markerLoader->start();
+    if (m_state.extras.speakerButton)
+        prepareSpeech();
 }
 
 void MainWindow::onMarkerLoaded()

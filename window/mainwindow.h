@@ -98,6 +98,7 @@ private:
     void loadExtras();
     void chooseExtras(const Extras &extras);
     void applyExtras();
+    void startExtrasWork();
     void onMarkerLoaded();
     QString drawnEntry(const QString &word) const;
     void showWordAgain();

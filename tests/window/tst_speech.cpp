@@ -70,7 +70,7 @@ private Q_SLOTS:
         QFETCH(Call, said);
         f->write(Texts::extrasFile, "[Extras]\n" + extras + "\n");
         f->speaker.setReason({});
-        f->open(entry + "\r\n");
+        f->open(entry + "\r\n").show();
         if (extras.startsWith("Automatic"))
             QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marker(),
                                      markerLoadLimit);
