@@ -32,6 +32,9 @@ for file in "$data"/*.TXT "$data"/silben.ini; do
     shipped=$((shipped + 1))
 done
 [[ $shipped -ge 4 ]] || fail "only $shipped files to check in $data"
+# Regression: the data folder of a build also holds its CMakeLists.txt, which the file chooser
+# would then have offered as a word list.
+[[ ! -e "$work/CMakeLists.txt" ]] || fail "CMakeLists.txt copied as a word list"
 
 printf 'Ro-se\r\n' >"$work/SILBEN.TXT"
 before=$(ls -- "$work")
