@@ -38,7 +38,9 @@ private Q_SLOTS:
         QVERIFY2(loaded.marker && loaded.error.isEmpty(), qPrintable(loaded.error));
         m_marker = loaded.marker;
         const QDir data(QStringLiteral(TRABELO_DATA_DIR));
-        for (const QString &name : data.entryList({u"*.TXT"_s}, QDir::Files)) {
+        // Case-sensitive: the folder also holds its CMakeLists.txt, which does not ship.
+        for (const QString &name :
+             data.entryList({u"*.TXT"_s}, QDir::Files | QDir::CaseSensitive)) {
             const QStringList entries = WordListFile::read(data, name).lines;
             m_shippedLists.append({name, entries});
             for (const QString &word :
