@@ -21,7 +21,6 @@ struct Extras
     bool noWordSign = false; // a sign when no entry of the list passes the letter filter
 
     static bool isFlashChoice(Duration duration);
-    bool anyOn() const { return *this != Extras{}; }
 
     friend bool operator==(const Extras &, const Extras &) = default;
 };

@@ -7,22 +7,10 @@
 set -euo pipefail
 program=$1
 
-if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
-    exec xvfb-run -a -s "-screen 0 1600x1200x24" env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
-fi
-
-unset QT_QPA_PLATFORM # the real window, on the X server
-work=$(mktemp -d)
+pid=""
+source "$(dirname "$(readlink -f "$0")")/e2e-setup.sh"
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
-printf 'so\r\nRo-se\r\nO-ma\r\nHaus\r\n' >SILBEN.TXT
-printf 'Ro Se\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >silben.ini
-cp silben.ini before.ini
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 window() { timeout 10 xdotool search --sync --name "$1" | head -n 1; }
 shot() { import -window root "$work/$1.png"; }
 differ() { ! compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>/dev/null; }

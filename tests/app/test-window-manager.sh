@@ -13,25 +13,11 @@ program=$1
 screen_width=1600
 screen_height=1200
 
-if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
-    exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" \
-        env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
-fi
-
-unset QT_QPA_PLATFORM # the real window, on the X server
-work=$(mktemp -d)
 pid=""
 openbox_pid=""
+source "$(dirname "$(readlink -f "$0")")/e2e-setup.sh"
 trap 'kill $pid $openbox_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
-printf 'so\r\nRo-se\r\nO-ma\r\nHaus\r\n' >SILBEN.TXT
-printf 'Ro Se\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >silben.ini
-cp silben.ini before.ini
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 shot() { [[ -z "${TRABELO_E2E_SHOTS:-}" ]] || import -window root "$TRABELO_E2E_SHOTS/$1.png"; }
 running() { kill -0 "$pid" 2>/dev/null; }
