@@ -29,10 +29,9 @@ Extras::Duration readFlash(const QSettings &file)
     return isNumber && Extras::isFlashChoice(duration) ? duration : Extras::Duration(0);
 }
 
-QString statusReason(const QString &path, QSettings::Status status)
+// A folder in the file's place is told before writing; any other failure by QSettings' status.
+QString statusReason(QSettings::Status status)
 {
-    if (status == QSettings::AccessError && QFileInfo(path).isDir())
-        return Texts::extrasFileIsFolder;
     return status == QSettings::AccessError ? Texts::extrasFileNoAccess : Texts::extrasFileBroken;
 }
 
@@ -73,6 +72,6 @@ ExtrasFile::WriteResult ExtrasFile::write(const QString &path, const Extras &ext
     file.endGroup();
     file.sync();
     if (file.status() != QSettings::NoError)
-        return {false, statusReason(path, file.status())};
+        return {false, statusReason(file.status())};
     return {true, {}};
 }

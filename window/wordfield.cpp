@@ -84,7 +84,7 @@ void WordField::paintEvent(QPaintEvent *)
             const QString glyph = character.toString();
             const qreal advance = metrics.horizontalAdvance(glyph);
             if (character.front() == u' ' && inArc) {
-                drawArc(painter, arcLeft, arcRight, arcTop, colour);
+                drawArc(painter, arcLeft, arcRight, arcTop, metrics.height(), colour);
                 inArc = false;
             } else if (carriesArc(character)) {
                 arcLeft = inArc ? arcLeft : x;
@@ -97,21 +97,20 @@ void WordField::paintEvent(QPaintEvent *)
             return true;
         });
         if (inArc)
-            drawArc(painter, arcLeft, arcRight, arcTop, colour);
+            drawArc(painter, arcLeft, arcRight, arcTop, metrics.height(), colour);
         if (x > area.right())
             break;
     }
     emit painted(false);
 }
 
-void WordField::drawArc(QPainter &painter, qreal left, qreal right, qreal top,
+void WordField::drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
                         const QColor &colour) const
 {
     if (!m_drawnArcs)
         return;
     // A shallow bow below the descenders, a little narrower than the syllable, so that the
     // arcs of two neighbouring syllables never touch. Everything scales with the font.
-    const qreal size = QFontMetricsF(m_drawnFont, this).height();
     const qreal penWidth = std::max<qreal>(2, size / 14);
     const qreal inset = std::min((right - left) / 6, size / 12);
     const qreal depth = size / 6;

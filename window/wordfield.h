@@ -44,7 +44,9 @@ protected:
 
 private:
     QRect drawingArea() const;
-    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, const QColor &colour) const;
+    // size: the font's line height, which the arc's depth and line width follow.
+    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
+                 const QColor &colour) const;
 
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
