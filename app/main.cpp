@@ -7,21 +7,9 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
 
-namespace {
-
-// Read as the PNG it is: a reader left to guess the format loads and asks every image plugin
-// (JPEG, GIF, ...) first.
-QIcon windowIcon()
-{
-    QImageReader reader(QStringLiteral(":/icons/trabelo.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-
-} // namespace
+#include "org.trabelo.Trabelo.xpm"
 
 int main(int argc, char *argv[])
 {
@@ -38,7 +26,7 @@ int main(int argc, char *argv[])
     FontCatalog::prepareSystemFamilies(); // now the font database is filled ahead, too
     QApplication::setApplicationName(QStringLiteral("Trabelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trabelo.Trabelo"));
-    QApplication::setWindowIcon(windowIcon());
+    QApplication::setWindowIcon(QIcon(QPixmap(trabeloIconXpm)));
     installGermanTranslation(&application);
 
     // Word lists and silben.ini are read from, and written to, the current directory.
