@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fontcatalog.h"
-#include "germantranslation.h"
 #include "mainwindow.h"
 #include "messageboxdialogs.h"
 #include "qtspeaker.h"
@@ -27,7 +26,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Trabelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trabelo.Trabelo"));
     QApplication::setWindowIcon(QIcon(QPixmap(trabeloIconXpm)));
-    installGermanTranslation(&application);
 
     // Word lists and silben.ini are read from, and written to, the current directory.
     MessageBoxDialogs dialogs;

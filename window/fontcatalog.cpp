@@ -72,8 +72,16 @@ QStringList FontCatalog::systemFamilies()
 void FontCatalog::prepareSystemFamilies()
 {
     const std::lock_guard lock(lookupMutex);
-    if (!substituteLookup.valid())
-        substituteLookup = std::async(std::launch::async, &stronglySubstituted).share();
+    if (!substituteLookup.valid()) {
+        substituteLookup = std::async(std::launch::async, [] {
+                               // The chooser is sorted by the locale's collation: opening it
+                               // here takes its loading off the window's start, and the word
+                               // lists' sorts find it open too.
+                               QStringList one = {u"a"_s};
+                               AlphabeticalOrder().sort(one);
+                               return stronglySubstituted();
+                           }).share();
+    }
     if (!databaseFill.valid() && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         databaseFill = std::async(std::launch::async, [lookup = substituteLookup] {
                            lookup.wait(); // the configuration is read once, by the lookup

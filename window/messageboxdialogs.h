@@ -5,8 +5,10 @@
 
 #include <QMessageBox>
 
-// The modal boxes of the desktop. Their buttons speak the language of the installed
-// translation ("Ja", "Nein", "OK", "Abbrechen" once the German one is installed).
+// The modal boxes of the desktop. Their buttons read "Ja", "Nein", "OK" and "Abbrechen": the
+// first box installs the toolkit's German translation, which nothing before it needs, so
+// loading it never delays the window. Without that translation the buttons keep the toolkit's
+// own words.
 class MessageBoxDialogs : public UserDialogs
 {
 public:
@@ -20,7 +22,10 @@ public:
     static QString withLineBreaks(const QString &text);
 
 private:
+    void useGermanButtons();
     static int showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                        const QString &text, QMessageBox::StandardButtons buttons,
                        QMessageBox::StandardButton defaultButton);
+
+    bool m_germanTried = false;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowfixture.h"
 
-#include "germantranslation.h"
 #include "messageboxdialogs.h"
 #include "syllableruns.h"
 #include "texts.h"
@@ -63,7 +62,6 @@ class TestMainWindow : public QObject
     std::optional<WindowFixture> f;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(installGermanTranslation(qApp), "no German translation"); }
     void init() { f.emplace(); }
 
     void layout_data()
