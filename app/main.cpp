@@ -22,7 +22,6 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication application(argc, argv);
-    FontCatalog::prepareSystemFamilies(); // now the font database is filled ahead, too
     QApplication::setApplicationName(QStringLiteral("Trabelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trabelo.Trabelo"));
     QApplication::setWindowIcon(QIcon(QPixmap(trabeloIconXpm)));

@@ -3,9 +3,6 @@
 
 #include "alphabeticalorder.h"
 
-#include <QFontDatabase>
-#include <QGuiApplication>
-
 #include <fontconfig/fontconfig.h>
 
 #include <future>
@@ -16,25 +13,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct PatternDeleter
+// Frees a font configuration object with its own function.
+template <auto destroy> struct Destroyer
 {
-    void operator()(FcPattern *pattern) const { FcPatternDestroy(pattern); }
+    void operator()(auto *object) const { destroy(object); }
 };
-using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
+using Pattern = std::unique_ptr<FcPattern, Destroyer<&FcPatternDestroy>>;
+using FontSet = std::unique_ptr<FcFontSet, Destroyer<&FcFontSetDestroy>>;
+using ObjectSet = std::unique_ptr<FcObjectSet, Destroyer<&FcObjectSetDestroy>>;
 
 const FcChar8 *utf8(const QByteArray &bytes)
 {
     return reinterpret_cast<const FcChar8 *>(bytes.constData());
 }
 
+QString fromUtf8(const FcChar8 *text)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(text));
+}
+
 // The answer of the one lookup of the run. The font configuration is read once per run (the
 // toolkit never reloads it), so the answer holds for the whole run: every refill of the font
 // chooser offers exactly the entries a fresh lookup would give.
 std::mutex lookupMutex;
-std::shared_future<QStringList> substituteLookup; // guarded by lookupMutex
-// Fills the toolkit's font database ahead of the first question; systemFamilies() still asks
-// the database at every call.
-std::shared_future<void> databaseFill; // guarded by lookupMutex
+std::shared_future<QStringList> familiesLookup; // guarded by lookupMutex
 
 } // namespace
 
@@ -51,43 +53,60 @@ QStringList FontCatalog::systemFamilies()
 {
     prepareSystemFamilies();
     std::shared_future<QStringList> lookup;
-    std::shared_future<void> fill;
     {
         const std::lock_guard lock(lookupMutex);
-        lookup = substituteLookup;
-        fill = databaseFill;
+        lookup = familiesLookup;
     }
-    // Waited for before the font database is asked, which would read the configuration too.
-    const QStringList substituted = lookup.get();
-    if (fill.valid())
-        fill.wait();
-    QStringList families = QFontDatabase::families();
-    for (const QString &supported : substituted) {
-        if (!families.contains(supported))
-            families.append(supported);
-    }
-    return families;
+    return lookup.get();
 }
 
 void FontCatalog::prepareSystemFamilies()
 {
     const std::lock_guard lock(lookupMutex);
-    if (!substituteLookup.valid()) {
-        substituteLookup = std::async(std::launch::async, [] {
-                               // The chooser is sorted by the locale's collation: opening it
-                               // here takes its loading off the window's start, and the word
-                               // lists' sorts find it open too.
-                               QStringList one = {u"a"_s};
-                               AlphabeticalOrder().sort(one);
-                               return stronglySubstituted();
-                           }).share();
+    if (familiesLookup.valid())
+        return;
+    familiesLookup = std::async(std::launch::async, [] {
+                         // The chooser is sorted by the locale's collation: opening it here
+                         // takes its loading off the window's start, and the word lists' sorts
+                         // find it open too.
+                         QStringList one = {u"a"_s};
+                         AlphabeticalOrder().sort(one);
+                         QStringList families = configuredFamilies();
+                         for (const QString &supported : stronglySubstituted()) {
+                             if (!families.contains(supported))
+                                 families.append(supported);
+                         }
+                         return families;
+                     }).share();
+}
+
+QStringList FontCatalog::configuredFamilies()
+{
+    // Asked of the font configuration itself: the toolkit's font database would read every
+    // font's details, which the window needs only once it draws.
+    const Pattern all(FcPatternCreate());
+    const ObjectSet familyOnly(FcObjectSetBuild(FC_FAMILY, nullptr));
+    if (!all || !familyOnly)
+        return {};
+    const FontSet fonts(FcFontList(nullptr, all.get(), familyOnly.get()));
+    QStringList families;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        // The first name is the family's own. A further name that extends it is a subfamily
+        // (as "DejaVu Sans Condensed"), which the toolkit lists as a family of its own; any
+        // other is the family's name in another language, which it does not.
+        FcChar8 *name = nullptr;
+        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) != FcResultMatch)
+            continue;
+        const QString family = fromUtf8(name);
+        families.append(family);
+        for (int k = 1; FcPatternGetString(fonts->fonts[i], FC_FAMILY, k, &name) == FcResultMatch;
+             ++k) {
+            if (const QString other = fromUtf8(name); other.startsWith(family) && other != family)
+                families.append(other);
+        }
     }
-    if (!databaseFill.valid() && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        databaseFill = std::async(std::launch::async, [lookup = substituteLookup] {
-                           lookup.wait(); // the configuration is read once, by the lookup
-                           QFontDatabase::families();
-                       }).share();
-    }
+    families.removeDuplicates();
+    return families;
 }
 
 QStringList FontCatalog::stronglySubstituted()

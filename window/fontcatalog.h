@@ -15,19 +15,16 @@ public:
     // The eight families the chooser can offer, in the order they are compared.
     static const QStringList &supportedFamilies();
 
-    // The families of the system's font database, followed by each supported name that is
-    // not installed but for which the font configuration substitutes a metric-compatible
-    // font with a strong binding (as "Liberation Sans" stands in for "Arial"). A weak
-    // fallback, such as a general sans-serif font for "Verdana", does not count. The
-    // substitutes are looked up once per run; the font database is asked at every call.
+    // The font families the font configuration lists, each once, followed by each supported
+    // name that is not installed but for which the configuration substitutes a
+    // metric-compatible font with a strong binding (as "Liberation Sans" stands in for
+    // "Arial"). A weak fallback, such as a general sans-serif font for "Verdana", does not
+    // count. Looked up once per run, on a thread of its own.
     static QStringList systemFamilies();
 
-    // Starts looking up the substitutes on a thread of its own, so that reading the font
-    // configuration overlaps the rest of the start-up; systemFamilies() then waits for the
-    // answer. Needs no application object. Called again once the application object exists,
-    // it also has the toolkit fill its font database on a thread of its own; after that it
-    // does nothing. The application object must outlive that filling (systemFamilies()
-    // waits for it).
+    // Starts that lookup, so that reading the font configuration overlaps the rest of the
+    // start-up; systemFamilies() then waits for the answer. Needs no application object;
+    // further calls do nothing.
     static void prepareSystemFamilies();
 
     // Those of the families that are supported names, compared exactly (whole name, letter
@@ -42,6 +39,7 @@ public:
     static QString familyOf(const QString &entry);
 
 private:
+    static QStringList configuredFamilies();
     // Those of the supported families that have a strong substitute, in their order.
     static QStringList stronglySubstituted();
     static bool hasStrongSubstitute(const QString &family);
