@@ -165,8 +165,7 @@ PopupList *MainWindow::addPopupList(Control control)
     colours.setColor(QPalette::WindowText, Qt::black); // the frame line
     list->setPalette(colours);
     list->setFont(row.font());
-    list->setFrameStyle(row.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    list->setLineWidth(1);
+    list->setFramed(row.border);
     return list;
 }
 

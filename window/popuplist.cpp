@@ -2,61 +2,82 @@
 #include "popuplist.h"
 
 #include <QEvent>
+#include <QListWidget>
 #include <QScopedValueRollback>
 
 PopupList::PopupList(int openTop, int closedTop, QWidget *parent)
-    : QListWidget(parent), m_openTop(openTop), m_closedTop(closedTop)
-{
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::ClickFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(this, &QListWidget::itemSelectionChanged, this, &PopupList::onSelectionChanged);
-}
+    : QWidget(parent), m_openTop(openTop), m_closedTop(closedTop)
+{}
 
 void PopupList::setOpen(bool open)
 {
     m_open = open;
+    if (open && !m_view)
+        buildView();
     move(x(), open ? m_openTop : m_closedTop);
-    if (!open && window()->focusWidget() == this)
-        clearFocus();
+    if (!open && m_view && window()->focusWidget() == m_view)
+        m_view->clearFocus();
 }
 
 void PopupList::refill(const QStringList &entries)
 {
+    m_entries = entries;
+    if (m_view)
+        showEntries();
+}
+
+void PopupList::setFramed(bool framed)
+{
+    m_framed = framed;
+    if (m_view)
+        m_view->setFrameStyle(framed ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+}
+
+void PopupList::buildView()
+{
+    m_view = new QListWidget(this);
+    m_view->setGeometry(rect());
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setFocusPolicy(Qt::ClickFocus);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setLineWidth(1);
+    setFramed(m_framed);
+    m_view->viewport()->installEventFilter(this);
+    setFocusProxy(m_view);
+    connect(m_view, &QListWidget::itemSelectionChanged, this, &PopupList::onSelectionChanged);
+    showEntries();
+    m_view->show();
+}
+
+void PopupList::showEntries()
+{
     const QScopedValueRollback guard(m_refilling, true);
-    clear();
-    addItems(entries);
-    setCurrentRow(-1, QItemSelectionModel::Clear);
+    m_view->clear();
+    m_view->addItems(m_entries);
+    m_view->setCurrentRow(-1, QItemSelectionModel::Clear);
 }
 
 void PopupList::onSelectionChanged()
 {
     if (m_refilling)
         return;
-    const QList<QListWidgetItem *> selected = selectedItems();
+    const QList<QListWidgetItem *> selected = m_view->selectedItems();
     if (!selected.isEmpty())
         emit chosen(selected.first()->text());
 }
 
-bool PopupList::event(QEvent *event)
+bool PopupList::eventFilter(QObject *watched, QEvent *event)
 {
-    // Laying out the entries measures each of them in the list's font, which loads that font
-    // and the text shaper, over a megabyte, before the window can appear. Out of sight the
-    // layout waits: the toolkit keeps it pending and runs it at the list's first paint or at
-    // the first question about an entry's place.
-    if (event->type() == QEvent::Show && isParked())
-        return QAbstractScrollArea::event(event);
-    return QListWidget::event(event);
+    // The first click of a pair already chose; the second is no click.
+    if (m_view && watched == m_view->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
-bool PopupList::isParked() const
+void PopupList::resizeEvent(QResizeEvent *event)
 {
-    const QWidget *parent = parentWidget();
-    return parent && !parent->rect().intersects(geometry());
-}
-
-void PopupList::mouseDoubleClickEvent(QMouseEvent *)
-{
-    // The first click of the pair already chose; the second is no click.
+    QWidget::resizeEvent(event);
+    if (m_view)
+        m_view->setGeometry(rect());
 }

@@ -1,67 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "popuplist.h"
 
-#include <QStyledItemDelegate>
+#include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Counts how often the list measures an entry, which is what laying out its entries costs.
-class CountingDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        ++measured;
-        return QStyledItemDelegate::sizeHint(option, index);
-    }
-    mutable int measured = 0;
-};
-
-// A window with one list of two entries at the given top edge.
-struct ListWindow
-{
-    explicit ListWindow(int top)
-    {
-        window.resize(200, 100);
-        list->setItemDelegate(delegate);
-        list->setGeometry(10, top, 100, 80);
-        list->refill({u"Arial"_s, u"Verdana"_s});
-    }
-    QRect secondEntry() const { return list->visualItemRect(list->item(1)); }
-    QWidget window;
-    PopupList *list = new PopupList(10, 150, &window); // open at the top, parked below
-    CountingDelegate *delegate = new CountingDelegate(list);
-};
-
-} // namespace
-
-// Opening, closing and choosing are checked through the main window's choosers.
+// Opening, closing and choosing in the window are checked through the main window's choosers.
 class TestPopupList : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Parked below its window, the list measures no entry when the window is shown nor while
-    // it stays parked; asked where an entry lies, or moved into view and painted, it lays out
-    // its entries where they would have lain all along.
-    void parkedListLaysOutWhenNeeded()
+    // A list that was never opened builds no list control, however often it is filled; the
+    // first opening builds it with the latest entries, none selected, and it stays built.
+    void viewIsBuiltWhenFirstOpened()
     {
-        ListWindow moved(150), asked(150), inView(10);
-        for (ListWindow *list : {&moved, &asked, &inView})
-            list->window.show();
-        QVERIFY(inView.delegate->measured > 0);
-        QVERIFY(QTest::qWaitForWindowExposed(&moved.window));
-        QVERIFY(QTest::qWaitForWindowExposed(&asked.window));
-        QCOMPARE(moved.delegate->measured + asked.delegate->measured, 0);
-        const QRect second = inView.secondEntry();
-        QCOMPARE(asked.secondEntry(), second);
-        moved.list->move(10, 10);
-        QTRY_VERIFY(moved.delegate->measured > 0);
-        QCOMPARE(moved.secondEntry(), second);
+        QWidget window;
+        window.resize(200, 100);
+        auto *list = new PopupList(10, 150, &window);
+        list->setGeometry(10, 150, 100, 80);
+        list->refill({u"Verdana"_s});
+        list->refill({u"Arial"_s, u"Verdana"_s});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(list->view(), nullptr);
+
+        QSignalSpy chosen(list, &PopupList::chosen);
+        list->setOpen(true);
+        QListWidget *view = list->view();
+        QVERIFY(view);
+        QCOMPARE(view->geometry(), list->rect());
+        QCOMPARE(view->count(), 2);
+        QCOMPARE(view->item(1)->text(), u"Verdana"_s);
+        QVERIFY(view->selectedItems().isEmpty());
+
+        // A double click (a click, then the pair's second press) chooses once; a refill
+        // chooses nothing.
+        const QPoint second = view->visualItemRect(view->item(1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().first().toString(), u"Verdana"_s);
+        list->setOpen(false);
+        list->refill({u"Fibel Nord"_s});
+        QCOMPARE(list->view(), view);
+        QCOMPARE(view->count(), 1);
+        QVERIFY(view->selectedItems().isEmpty());
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(list->y(), 150);
     }
 };
 

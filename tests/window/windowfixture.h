@@ -11,6 +11,7 @@
 #include "wordfield.h"
 #include "wordpractice.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,17 +92,12 @@ struct WindowFixture
     WordField *field() const { return get<WordField>(Control::WordField); }
     QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
     void click(Control control) const { QTest::mouseClick(label(control), Qt::LeftButton); }
-    // Clicks the entry as a user would, on the list's viewport.
+    // Clicks the entry of an opened list as a user would, on its viewport.
     static void clickEntry(PopupList *list, int row)
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    }
-    static QStringList entries(const PopupList *list)
-    {
-        QStringList texts;
-        for (int row = 0; row < list->count(); ++row)
-            texts << list->item(row)->text();
-        return texts;
+        QListWidget *view = list->view();
+        QVERIFY(view);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualItemRect(view->item(row)).center());
     }
 };
