@@ -135,7 +135,9 @@ SettingsFile::ReadResult SettingsFile::read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return unusableFile();
-    QByteArray bytes = file.read(maximumBytesRead + 1);
+    // One byte more than allowed tells a file that is too long; the buffer is no larger than
+    // the file needs (a read reserves all it is allowed before it reads).
+    QByteArray bytes = file.read(qMin(file.size(), maximumBytesRead) + 1);
     if (file.error() != QFileDevice::NoError)
         return unusableFile();
     if (bytes.size() > maximumBytesRead) {

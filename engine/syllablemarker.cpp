@@ -195,7 +195,10 @@ SyllableMarker::Loaded SyllableMarker::load(const QString &patternsPath)
     if (patternsPath.isEmpty() || QFileInfo(patternsPath).isDir() ||
         !file.open(QIODevice::ReadOnly))
         return {nullptr, Texts::syllablePatternsMissing.arg(patternsPath)};
-    QByteArray bytes = file.read(maxPatternsFileSize + 1);
+    // As for a settings file: one byte more than allowed tells a file that is too long, and
+    // the buffer is no larger than a file of known size needs.
+    const qint64 room = file.isSequential() ? maxPatternsFileSize : file.size();
+    QByteArray bytes = file.read(qMin(room, maxPatternsFileSize) + 1);
     if (file.error() != QFileDevice::NoError)
         return {nullptr, Texts::syllablePatternsMissing.arg(patternsPath)};
 
