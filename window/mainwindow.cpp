@@ -291,7 +291,8 @@ void MainWindow::onWordShown()
     if (m_speaker)
         m_speaker->stop();
     m_flash->wordShown();
-    m_extrasMenu->setShowAgainEnabled(m_flash->isOn());
+    if (m_extrasMenu)
+        m_extrasMenu->setShowAgainEnabled(m_flash->isOn());
     drawColouredWord();
     m_wordCount->setText(m_practice->wordCountText());
 }
@@ -471,26 +472,39 @@ void MainWindow::saveSettings()
 
 void MainWindow::buildExtras()
 {
-    m_extrasMenu = new ExtrasMenu(this);
-    m_extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
     m_field->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_field, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_extrasMenu->popup(m_field->mapToGlobal(at)); });
-    connect(m_extrasMenu, &ExtrasMenu::extrasChanged, this, &MainWindow::chooseExtras);
-    connect(m_extrasMenu, &ExtrasMenu::allExtrasOff, this, [this] { chooseExtras({}); });
-    connect(m_extrasMenu, &ExtrasMenu::showWordAgain, this, &MainWindow::showWordAgain);
+            [this](const QPoint &at) { extrasMenu()->popup(m_field->mapToGlobal(at)); });
     connect(m_markerLoader, &SyllableMarkerLoader::finished, this, &MainWindow::onMarkerLoaded);
-    connect(m_extrasMenu, &ExtrasMenu::readWord, this, &MainWindow::readWord);
-    connect(m_extrasMenu, &ExtrasMenu::readSyllables, this, &MainWindow::readSyllables);
     connect(m_speakerButton, &ButtonLabel::clicked, this, &MainWindow::readWord);
-    // The speech service is asked for only when a teacher looks for its entries.
-    connect(m_extrasMenu, &QMenu::aboutToShow, this, &MainWindow::prepareSpeech);
     if (m_speaker)
         connect(m_speaker, &Speaker::readinessChanged, this, &MainWindow::onSpeechReadiness);
     onSpeechReadiness();
 
     m_flash = new FlashReading(m_field, this);
     m_flash->setCovered(true); // until the hint has been closed
+}
+
+ExtrasMenu *MainWindow::extrasMenu()
+{
+    if (m_extrasMenu)
+        return m_extrasMenu;
+    m_extrasMenu = new ExtrasMenu(this);
+    m_extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
+    connect(m_extrasMenu, &ExtrasMenu::extrasChanged, this, &MainWindow::chooseExtras);
+    connect(m_extrasMenu, &ExtrasMenu::allExtrasOff, this, [this] { chooseExtras({}); });
+    connect(m_extrasMenu, &ExtrasMenu::showWordAgain, this, &MainWindow::showWordAgain);
+    connect(m_extrasMenu, &ExtrasMenu::readWord, this, &MainWindow::readWord);
+    connect(m_extrasMenu, &ExtrasMenu::readSyllables, this, &MainWindow::readSyllables);
+    // The speech service is asked for only when a teacher looks for its entries.
+    connect(m_extrasMenu, &QMenu::aboutToShow, this, &MainWindow::prepareSpeech);
+    // The menu shows the state as it stands now; later changes reach it as they happen.
+    m_extrasMenu->showExtras(m_state.extras);
+    m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
+    const QString patternsError = m_markerLoader->error();
+    m_extrasMenu->setSyllablesAvailable(patternsError.isEmpty(), patternsError);
+    onSpeechReadiness();
+    return m_extrasMenu;
 }
 
 QString MainWindow::extrasPath() const
@@ -501,7 +515,6 @@ QString MainWindow::extrasPath() const
 void MainWindow::loadExtras()
 {
     m_state.extras = ExtrasFile::read(extrasPath());
-    m_extrasMenu->showExtras(m_state.extras);
     applyExtras();
 }
 
@@ -509,7 +522,8 @@ void MainWindow::loadExtras()
 void MainWindow::chooseExtras(const Extras &extras)
 {
     m_state.extras = extras;
-    m_extrasMenu->showExtras(extras);
+    if (m_extrasMenu)
+        m_extrasMenu->showExtras(extras);
     applyExtras();
     drawColouredWord();
     const QString path = extrasPath();
@@ -531,7 +545,8 @@ void MainWindow::applyExtras()
         m_speaker->setSlow(extras.slowSpeech);
     m_speakerButton->setVisible(extras.speakerButton);
     showNoWordSign();
-    m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
+    if (m_extrasMenu)
+        m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
 
     // The cue tells whoever sits down at the program that it does more than usual, and which
     // extras are on.
@@ -567,7 +582,8 @@ void MainWindow::startExtrasWork()
 void MainWindow::onMarkerLoaded()
 {
     const QString error = m_markerLoader->error();
-    m_extrasMenu->setSyllablesAvailable(error.isEmpty(), error);
+    if (m_extrasMenu)
+        m_extrasMenu->setSyllablesAvailable(error.isEmpty(), error);
     if (m_state.extras.automaticSyllables)
         drawColouredWord();
 }
@@ -600,7 +616,8 @@ void MainWindow::onSpeechReadiness()
 {
     const bool ready = m_speaker && m_speaker->isReady();
     const QString reason = m_speaker ? m_speaker->reason() : Texts::speechNotStarted;
-    m_extrasMenu->setSpeechAvailable(ready, reason);
+    if (m_extrasMenu)
+        m_extrasMenu->setSpeechAvailable(ready, reason);
     m_speakerButton->setEnabled(ready);
     m_speakerButton->setToolTip(ready ? Texts::speakerTooltip : reason);
 }

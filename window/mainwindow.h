@@ -47,6 +47,10 @@ public:
     // first shown.
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
+    // The word field's context menu of extras. It is built the first time it is asked for (a
+    // right click on the field), so a start without it builds no menu.
+    ExtrasMenu *extrasMenu();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -41,7 +41,7 @@ class TestExtras : public QObject
 
     std::optional<WindowFixture> f;
 
-    ExtrasMenu *menu() const { return f->window->findChild<ExtrasMenu *>(); }
+    ExtrasMenu *menu() const { return f->window->extrasMenu(); }
     void choose(const QString &caption) const
     {
         QAction *entry = menu()->entry(caption);

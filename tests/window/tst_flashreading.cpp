@@ -31,7 +31,7 @@ class TestFlashReading : public QObject
     std::optional<WindowFixture> f;
     QElapsedTimer m_clock;
 
-    ExtrasMenu *menu() const { return f->window->findChild<ExtrasMenu *>(); }
+    ExtrasMenu *menu() const { return f->window->extrasMenu(); }
     // Opens the window with flash reading at 300 ms, the hint closed.
     void openFlashing(const QByteArray &flash = "300")
     {

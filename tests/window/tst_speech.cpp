@@ -15,7 +15,7 @@ class TestSpeech : public QObject
 
     std::optional<WindowFixture> f;
 
-    ExtrasMenu *menu() const { return f->window->findChild<ExtrasMenu *>(); }
+    ExtrasMenu *menu() const { return f->window->extrasMenu(); }
     SpeakerButton *button() const { return f->get<SpeakerButton>(Control::SpeakerButton); }
     QList<Call> says() const
     {
