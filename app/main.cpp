@@ -8,17 +8,10 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include <malloc.h>
-
 #include "org.trabelo.Trabelo.xpm"
 
 int main(int argc, char *argv[])
 {
-    // The few worker threads (font lookup, syllable patterns, speech) share the one heap: each
-    // would otherwise keep a heap of its own, and the window could not reuse what the font
-    // lookup freed. They allocate little while the window is in use, so sharing costs nothing.
-    mallopt(M_ARENA_MAX, 1);
-
     // Reading the font configuration for the font chooser overlaps the toolkit's start.
     FontCatalog::prepareSystemFamilies();
 
