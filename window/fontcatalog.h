@@ -39,6 +39,8 @@ public:
     static QString familyOf(const QString &entry);
 
 private:
+    // The answer of systemFamilies(), worked out on the lookup's own thread.
+    static QStringList lookUpFamilies();
     static QStringList configuredFamilies();
     // Those of the supported families that have a strong substitute, in their order.
     static QStringList stronglySubstituted();
