@@ -292,7 +292,7 @@ void MainWindow::onWordShown()
         m_speaker->stop();
     m_flash->wordShown();
     if (m_extrasMenu)
-        m_extrasMenu->setShowAgainEnabled(m_flash->isOn());
+        m_extrasMenu->setShowAgainEnabled(canShowWordAgain());
     drawColouredWord();
     m_wordCount->setText(m_practice->wordCountText());
 }
@@ -500,7 +500,7 @@ ExtrasMenu *MainWindow::extrasMenu()
     connect(m_extrasMenu, &QMenu::aboutToShow, this, &MainWindow::prepareSpeech);
     // The menu shows the state as it stands now; later changes reach it as they happen.
     m_extrasMenu->showExtras(m_state.extras);
-    m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
+    m_extrasMenu->setShowAgainEnabled(canShowWordAgain());
     const QString patternsError = m_markerLoader->error();
     m_extrasMenu->setSyllablesAvailable(patternsError.isEmpty(), patternsError);
     onSpeechReadiness();
@@ -546,7 +546,7 @@ void MainWindow::applyExtras()
     m_speakerButton->setVisible(extras.speakerButton);
     showNoWordSign();
     if (m_extrasMenu)
-        m_extrasMenu->setShowAgainEnabled(m_flash->isOn() && !m_practice->currentWord().isNull());
+        m_extrasMenu->setShowAgainEnabled(canShowWordAgain());
 
     // The cue tells whoever sits down at the program that it does more than usual, and which
     // extras are on.
@@ -594,6 +594,12 @@ QString MainWindow::drawnEntry(const QString &word) const
 {
     const SyllableMarker *marker = m_markerLoader->marker();
     return m_state.extras.automaticSyllables && marker ? marker->markEntry(word) : word;
+}
+
+// "Wort noch einmal zeigen" needs flash reading on and a word shown.
+bool MainWindow::canShowWordAgain() const
+{
+    return m_flash->isOn() && !m_practice->currentWord().isNull();
 }
 
 void MainWindow::showWordAgain()

@@ -105,6 +105,7 @@ private:
     void startExtrasWork();
     void onMarkerLoaded();
     QString drawnEntry(const QString &word) const;
+    bool canShowWordAgain() const;
     void showWordAgain();
     void prepareSpeech();
     void onSpeechReadiness();
