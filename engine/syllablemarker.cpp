@@ -262,11 +262,7 @@ SchoolSyllables::Boundaries SyllableMarker::patternBoundaries(std::string_view l
 
 SchoolSyllables::Boundaries SyllableMarker::boundaries(std::string_view letters) const
 {
-    SchoolSyllables::Boundaries found = patternBoundaries(letters);
-    SchoolSyllables::addBoundaries(letters, found);
-    if (!SchoolSyllables::everySyllableHasVowel(letters, found))
-        return {};
-    return found;
+    return SchoolSyllables::fromPatterns(letters, patternBoundaries(letters));
 }
 
 void SyllableMarker::appendMarkedRun(QStringView run, QString &out) const

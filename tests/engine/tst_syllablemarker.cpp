@@ -107,6 +107,28 @@ private Q_SLOTS:
             {"name", u"Mi-cha-el"},
             {"name", u"Mat-thi-as"},
             {"name", u"O-li-vi-a"},
+            {"vowel-less piece joins the next syllable", u"Aus-spruch"},
+            {"vowel-less piece joins the next syllable", u"Aus-spra-che"},
+            {"vowel-less piece joins the next syllable", u"Ge-spens-ter"},
+            {"vowel-less piece joins the next syllable", u"Im-pres-sum"},
+            {"vowel-less piece joins the next syllable", u"be-o-bach-ten"},
+            {"vowel-less piece joins the next syllable", u"ge-kne-belt"},
+            {"vowel-less piece joins the next syllable", u"Grenz-pfäh-le"},
+            {"vowel-less piece joins the next syllable", u"Salz-lau-ge"},
+            {"vowel-less piece joins the next syllable", u"drü-ber-fah-ren"},
+            {"vowel-less piece joins the previous one", u"müt-ter-lich"},
+            {"vowel-less piece joins the previous one", u"schock-ar-tig"},
+            {"vowel-less piece joins the previous one", u"Au-er-hahn"},
+            {"vowel-less piece joins the previous one", u"Be-wusst-heit"},
+            {"vowel-less piece joins the previous one", u"Wind-rös-chen"},
+            {"vowel-less piece joins the previous one", u"Glück-auf"},
+            {"vowel-less piece joins the previous one", u"Ko-va-ri-anz"},
+            {"vowel-less piece joins the previous one", u"be-dau-er-lich"},
+            {"left whole by the patterns", u"ei-lends"},
+            {"left whole by the patterns", u"La-ken"},
+            {"left whole by the patterns", u"Ab-strich"},
+            {"left whole by the patterns", u"A-pril"},
+            {"left whole by the patterns", u"As-pik"},
         };
         for (const auto &[group, word] : words) {
             const QString marked = QString::fromUtf16(word);
@@ -201,7 +223,7 @@ private Q_SLOTS:
         const SyllableMarker::Loaded loaded = SyllableMarker::load(path);
         QVERIFY2(loaded.marker, qPrintable(loaded.error));
         QCOMPARE(loaded.marker->markEntry(u"Fenster Zucker Oase Erbse"_s),
-                 u"Fens-ter Zu-cker O-a-se Erbse"_s);
+                 u"Fens-ter Zu-cker O-a-se Erb-se"_s);
     }
 
     // Strips the hyphens from every single-word entry of the shipped lists, marks it again and
@@ -225,7 +247,7 @@ private Q_SLOTS:
         const int identical = total - int(misses.size());
         qInfo("%d of %d words identical (%.2f %%)", identical, total, 100.0 * identical / total);
         QVERIFY(total > 1000);
-        QVERIFY2(identical * 100 >= total * 99, "fewer than 99 % identical");
+        QVERIFY2(identical * 1000 >= total * 994, "fewer than 99.4 % identical");
     }
 };
 
