@@ -5,10 +5,10 @@
 
 #include <QString>
 
-class CachedPatterns;
-
 #include <memory>
 #include <string_view>
+
+class CachedPatterns;
 
 // Marks the spoken syllables of German words with hyphens, as German schools write them by the
 // rules of 2006: O-ma, Fens-ter, Zu-cker, Ka-ka-o, Ta-schen-lam-pe.
@@ -30,9 +30,9 @@ public:
 
     // The German patterns in the system's hyphenation folder.
     static QString defaultPatternsPath();
-    // Where the built patterns are kept between runs: in the user's cache folder of the
-    // application named Trabelo, so the program and trabelo-silben share it. Empty when the
-    // system gives no cache folder.
+    // Where the built patterns are kept between runs: in the running application's cache
+    // folder, which the program and trabelo-silben share as both name themselves Trabelo.
+    // Empty when the system gives no cache folder.
     static QString defaultCachePath();
 
     // Never throws: a missing or unreadable file, or one that holds no German patterns, gives
