@@ -28,7 +28,7 @@ QStringList dictionaryWords()
     QStringList words;
     const QByteArray bytes = fileBytes(u"/usr/share/hunspell/de_DE.dic"_s);
     for (const QByteArray &line : bytes.split('\n')) {
-        const QString word = QString::fromUtf8(line.left(line.indexOf('/'))).trimmed();
+        const QString word = QString::fromUtf8(line.split('/').first()).trimmed();
         if (!word.isEmpty() && !word.contains(u' '))
             words << word;
     }
