@@ -37,6 +37,7 @@ public:
         m_bytes.append(raw.data(), qsizetype(raw.size()));
     }
     void bytes(QByteArrayView bytes) { m_bytes.append(bytes); }
+    void reserve(qsizetype size) { m_bytes.reserve(size); }
     QByteArray take() { return std::move(m_bytes); }
 
 private:
@@ -345,6 +346,11 @@ QByteArray CachedPatterns::write(const Key &key, const HyphenDict &dict)
     if (key.checksum.size() != checksumSize)
         return {};
     Writer out;
+    // A state and the transition into it take 12 bytes; the matches add about a fifth.
+    qsizetype stateCount = 0;
+    for (const HyphenDict *level : levels)
+        stateCount += level->num_states;
+    out.reserve(stateCount * (stateRecordSize + transitionRecordSize) * 6 / 5 + 4096);
     out.bytes(magic);
     out.number(formatVersion);
     writeKey(out, key);
