@@ -110,6 +110,9 @@ QByteArray lineKey(const QByteArray &line, bool pattern)
 //
 // Of several lines with the same key in one level only the last counts, and the library would
 // lose the memory of the others, so only the last is kept, where the first stood.
+//
+// What this keeps is what the library builds its automaton from: a change here must raise the
+// format version of the patterns cache (cachedpatterns.cpp), or old caches stay in use.
 bool cleanPatterns(const QByteArray &bytes, QByteArray &cleaned)
 {
     const QList<QByteArray> lines = bytes.split('\n');
