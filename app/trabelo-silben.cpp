@@ -123,6 +123,8 @@ QByteArray readStandardInput()
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    // The program's name, so that the patterns built by either are kept in one cache folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Trabelo"));
     const Arguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
     if (arguments.help) {
         write(stdout, Texts::markerCommandHelp);
@@ -133,8 +135,8 @@ int main(int argc, char *argv[])
         return Unusable;
     }
 
-    const SyllableMarker::Loaded loaded =
-        SyllableMarker::load(SyllableMarker::defaultPatternsPath());
+    const SyllableMarker::Loaded loaded = SyllableMarker::load(
+        SyllableMarker::defaultPatternsPath(), SyllableMarker::defaultCachePath());
     if (!loaded.marker) {
         complain(Texts::markerCommandPrefix + loaded.error);
         return Unusable;

@@ -22,5 +22,6 @@ void SyllableMarkerLoader::start()
 
 SyllableMarker::Loaded SyllableMarkerLoader::loadSystemPatterns()
 {
-    return SyllableMarker::load(SyllableMarker::defaultPatternsPath());
+    return SyllableMarker::load(SyllableMarker::defaultPatternsPath(),
+                                SyllableMarker::defaultCachePath());
 }

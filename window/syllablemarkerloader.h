@@ -8,8 +8,9 @@
 
 #include <functional>
 
-// Loads the syllable marker once, on a worker thread: loading the patterns takes seconds, and
-// the window must stay responsive and draw words unmarked meanwhile.
+// Loads the syllable marker once, on a worker thread: loading the patterns takes seconds when
+// no earlier run has kept them built in the cache, and the window must stay responsive and
+// draw words unmarked meanwhile.
 class SyllableMarkerLoader : public QObject
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
     // Why loading failed, in German; empty otherwise.
     QString error() const { return m_loaded.error; }
 
-    // The system's German patterns.
+    // The system's German patterns: from the user's cache when it holds them built, otherwise
+    // built from the patterns file and then kept in the cache for the next start.
     static SyllableMarker::Loaded loadSystemPatterns();
 
 signals:
