@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fontcatalog.h"
 #include "mainwindow.h"
 #include "messageboxdialogs.h"
-#include "qtspeaker.h"
+#include "platform/fontcatalog.h"
+#include "speech/qtspeaker.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,13 +3,14 @@
 
 #include "band.h"
 #include "buttonlabel.h"
-#include "extrasfile.h"
-#include "extrasmenu.h"
-#include "flashreading.h"
+#include "extras/extrasfile.h"
+#include "extras/extrasmenu.h"
+#include "extras/flashreading.h"
+#include "extras/speakerbutton.h"
+#include "platform/x11windowframe.h"
 #include "popuplist.h"
 #include "settingsfile.h"
-#include "speaker.h"
-#include "speakerbutton.h"
+#include "speech/speaker.h"
 #include "syllablepalette.h"
 #include "syllableruns.h"
 #include "texts.h"
@@ -18,7 +19,6 @@
 #include "wordfield.h"
 #include "wordlistfile.h"
 #include "wordpractice.h"
-#include "x11windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>

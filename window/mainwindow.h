@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fontcatalog.h"
+#include "extras/syllablemarkerloader.h"
 #include "layouttable.h"
+#include "platform/fontcatalog.h"
 #include "shownstate.h"
-#include "syllablemarkerloader.h"
 
 #include <QDir>
 #include <QWidget>

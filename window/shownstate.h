@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "extras.h"
+#include "extras/extras.h"
 #include "settings.h"
 
 // Everything the teacher has set that the window shows, in one value. The window applies it to

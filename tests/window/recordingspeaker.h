@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "speaker.h"
+#include "speech/speaker.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extrasmenu.h"
-#include "speakerbutton.h"
+#include "extras/extrasmenu.h"
+#include "extras/speakerbutton.h"
 #include "windowfixture.h"
 
 #include <QMenu>

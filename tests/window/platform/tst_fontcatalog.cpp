@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fontcatalog.h"
+#include "platform/fontcatalog.h"
 #include "windowfixture.h"
 
 #include <QApplication>

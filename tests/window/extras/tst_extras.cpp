@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extrasfile.h"
-#include "extrasmenu.h"
+#include "extras/extrasfile.h"
+#include "extras/extrasmenu.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qtspeaker.h"
+#include "speech/qtspeaker.h"
 #include "texts.h"
 
 #include <QDir>

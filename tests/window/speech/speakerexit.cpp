@@ -2,7 +2,7 @@
 // Connects a speaker to the service SPEECHD_ADDRESS names with a limit of 1 s, quits 1.5 s later
 // and prints the speaker's reason once the speaker has gone. The speaker test watches it end.
 
-#include "qtspeaker.h"
+#include "speech/qtspeaker.h"
 
 #include <QCoreApplication>
 #include <QTimer>

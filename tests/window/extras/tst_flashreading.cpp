@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extrasmenu.h"
+#include "extras/extrasmenu.h"
 #include "windowfixture.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extrasfile.h"
+#include "extras/extrasfile.h"
 #include "scratchfiles.h"
 #include "texts.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x11windowframe.h"
+#include "platform/x11windowframe.h"
 
 #include <QGuiApplication>
 #include <QTest>

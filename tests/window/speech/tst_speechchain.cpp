@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "speechchain.h"
-#include "utteranceengine.h"
+#include "speech/speechchain.h"
+#include "speech/utteranceengine.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
