@@ -16,6 +16,7 @@
 #include "texts.h"
 #include "twips.h"
 #include "userdialogs.h"
+#include "windowtexts.h"
 #include "wordfield.h"
 #include "wordlistfile.h"
 #include "wordpractice.h"
@@ -70,7 +71,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 void MainWindow::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Texts::windowCaption);
+    setWindowTitle(WindowTexts::windowCaption);
     setFixedSize(Twips::toPixels(LayoutTable::clientWidth),
                  Twips::toPixels(LayoutTable::clientHeight));
     QPalette background = palette();
@@ -117,7 +118,7 @@ void MainWindow::buildControls()
     m_sizeBar->setValue(m_state.settings.fontSize);
     m_sizeBar->setFocusPolicy(Qt::ClickFocus);
     m_sizeBar->setContextMenuPolicy(Qt::NoContextMenu); // the bar only sets the size
-    m_sizeBar->setAccessibleName(Texts::sizeBarAccessibleName);
+    m_sizeBar->setAccessibleName(WindowTexts::sizeBarAccessibleName);
 
     m_fontList = addPopupList(Control::FontList);
     m_fileList = addPopupList(Control::FileList);
@@ -240,7 +241,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::greet()
 {
     setWidthMode(WidthMode::Narrow);
-    m_dialogs->inform(this, Texts::hintTitle, Texts::hintText);
+    m_dialogs->inform(this, WindowTexts::hintTitle, WindowTexts::hintText);
     // The first word was drawn under the hint: its time in flash reading starts only now.
     m_flash->setCovered(false);
 }
@@ -269,10 +270,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::runExitSequence()
 {
-    if (!withBox(
-            [this] { return m_dialogs->confirm(this, Texts::exitTitle, Texts::exitQuestion); }))
+    if (!withBox([this] {
+            return m_dialogs->confirm(this, WindowTexts::exitTitle, WindowTexts::exitQuestion);
+        }))
         return false;
-    m_dialogs->inform(this, Texts::farewellTitle, Texts::farewellText);
+    m_dialogs->inform(this, WindowTexts::farewellTitle, WindowTexts::farewellText);
     saveSettings();
     m_ending = true;
     return true;
@@ -340,8 +342,8 @@ void MainWindow::switchOrderMode()
 void MainWindow::enterLetterSequence()
 {
     const QString entered = withBox([this] {
-        return m_dialogs->askText(this, Texts::letterEntryTitle, Texts::letterEntryPrompt,
-                                  m_state.settings.letterSequence);
+        return m_dialogs->askText(this, WindowTexts::letterEntryTitle,
+                                  WindowTexts::letterEntryPrompt, m_state.settings.letterSequence);
     });
     // The engine decides what an entry means (nothing entered is "abc") and reloads the queue.
     m_practice->enterLetterSequence(entered);
@@ -464,8 +466,9 @@ void MainWindow::saveSettings()
     const QString path = settingsPath();
     const SettingsFile::WriteResult written = SettingsFile::write(path, m_state.settings);
     if (!written.ok)
-        m_dialogs->warn(this, Texts::saveFailedTitle,
-                        Texts::saveFailedText.arg(QDir::toNativeSeparators(path), written.error));
+        m_dialogs->warn(
+            this, WindowTexts::saveFailedTitle,
+            WindowTexts::saveFailedText.arg(QDir::toNativeSeparators(path), written.error));
 }
 
 // ---- Extras ---------------------------------------------------------------------------------
@@ -509,7 +512,7 @@ ExtrasMenu *MainWindow::extrasMenu()
 
 QString MainWindow::extrasPath() const
 {
-    return m_practice->folder().filePath(Texts::extrasFile);
+    return m_practice->folder().filePath(WindowTexts::extrasFile);
 }
 
 void MainWindow::loadExtras()
@@ -530,9 +533,9 @@ void MainWindow::chooseExtras(const Extras &extras)
     const ExtrasFile::WriteResult written = ExtrasFile::write(path, extras);
     if (!written.ok)
         withBox([&] {
-            m_dialogs->warn(
-                this, Texts::extrasSaveFailedTitle,
-                Texts::extrasSaveFailedText.arg(QDir::toNativeSeparators(path), written.error));
+            m_dialogs->warn(this, WindowTexts::extrasSaveFailedTitle,
+                            WindowTexts::extrasSaveFailedText.arg(QDir::toNativeSeparators(path),
+                                                                  written.error));
         });
 }
 
@@ -552,19 +555,19 @@ void MainWindow::applyExtras()
     // extras are on.
     QStringList on;
     const std::pair<bool, QString> named[] = {
-        {extras.automaticSyllables, Texts::automaticSyllablesEntry},
-        {extras.syllableArcs, Texts::syllableArcsEntry},
-        {extras.flashDuration.count() > 0, Texts::flashReadingMenu},
-        {extras.slowSpeech, Texts::slowSpeechEntry},
-        {extras.speakerButton, Texts::speakerButtonEntry},
-        {extras.noWordSign, Texts::noWordSignEntry},
+        {extras.automaticSyllables, WindowTexts::automaticSyllablesEntry},
+        {extras.syllableArcs, WindowTexts::syllableArcsEntry},
+        {extras.flashDuration.count() > 0, WindowTexts::flashReadingMenu},
+        {extras.slowSpeech, WindowTexts::slowSpeechEntry},
+        {extras.speakerButton, WindowTexts::speakerButtonEntry},
+        {extras.noWordSign, WindowTexts::noWordSignEntry},
     };
     for (const auto &[isOn, name] : named) {
         if (isOn)
             on << name;
     }
     m_extrasCue->setVisible(!on.isEmpty());
-    m_extrasCue->setToolTip(Texts::extrasCueTooltip.arg(on.join(u'\n')));
+    m_extrasCue->setToolTip(WindowTexts::extrasCueTooltip.arg(on.join(u'\n')));
 }
 
 // Work that takes seconds (loading the patterns, connecting to the speech service) starts only
@@ -621,11 +624,11 @@ void MainWindow::prepareSpeech()
 void MainWindow::onSpeechReadiness()
 {
     const bool ready = m_speaker && m_speaker->isReady();
-    const QString reason = m_speaker ? m_speaker->reason() : Texts::speechNotStarted;
+    const QString reason = m_speaker ? m_speaker->reason() : WindowTexts::speechNotStarted;
     if (m_extrasMenu)
         m_extrasMenu->setSpeechAvailable(ready, reason);
     m_speakerButton->setEnabled(ready);
-    m_speakerButton->setToolTip(ready ? Texts::speakerTooltip : reason);
+    m_speakerButton->setToolTip(ready ? WindowTexts::speakerTooltip : reason);
 }
 
 // The word as the child reads it, without the syllable marks; nothing when there is none.
@@ -657,7 +660,7 @@ void MainWindow::showNoWordSign()
         sign ? QColor(LayoutTable::noWordSignBackground) : row.background.resolve(palette());
     m_letterSequence->setColours(background, row.text.resolve(palette()));
     // The sequence the load filtered by; the window's own copy follows only after the load.
-    m_letterSequence->setToolTip(
-        sign ? Texts::noWordFits.arg(m_practice->wordListFileName(), m_practice->letterSequence())
-             : row.tooltip);
+    m_letterSequence->setToolTip(sign ? WindowTexts::noWordFits.arg(m_practice->wordListFileName(),
+                                                                    m_practice->letterSequence())
+                                      : row.tooltip);
 }

@@ -4,6 +4,7 @@
 #include "messageboxdialogs.h"
 #include "syllableruns.h"
 #include "texts.h"
+#include "windowtexts.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -302,7 +303,7 @@ private Q_SLOTS:
         f->fonts = {u"Courier New"_s, u"Verdana"_s};
         f->dialogs.answer = u" ba"_s;
         f->click(Control::LetterEntryButton);
-        QCOMPARE(f->dialogs.texts, QStringList{Texts::letterEntryPrompt + u"|abc"_s});
+        QCOMPARE(f->dialogs.texts, QStringList{WindowTexts::letterEntryPrompt + u"|abc"_s});
         QCOMPARE(f->label(Control::LetterSequence)->text(), u" ba"_s);
         QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"ab 2 Wörter"_s);
         QCOMPARE(chooser->y(), 600);

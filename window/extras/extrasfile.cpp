@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extrasfile.h"
 
-#include "texts.h"
+#include "windowtexts.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -32,7 +32,8 @@ Extras::Duration readFlash(const QSettings &file)
 // A folder in the file's place is told before writing; any other failure by QSettings' status.
 QString statusReason(QSettings::Status status)
 {
-    return status == QSettings::AccessError ? Texts::extrasFileNoAccess : Texts::extrasFileBroken;
+    return status == QSettings::AccessError ? WindowTexts::extrasFileNoAccess
+                                            : WindowTexts::extrasFileBroken;
 }
 
 } // namespace
@@ -60,7 +61,7 @@ ExtrasFile::WriteResult ExtrasFile::write(const QString &path, const Extras &ext
 {
     // A folder in the file's place would be taken for an unwritable file without a reason.
     if (QFileInfo(path).isDir())
-        return {false, Texts::extrasFileIsFolder};
+        return {false, WindowTexts::extrasFileIsFolder};
     QSettings file(path, QSettings::IniFormat);
     file.beginGroup(group);
     file.setValue(automaticSyllablesKey, extras.automaticSyllables);

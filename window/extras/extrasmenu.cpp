@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extrasmenu.h"
 
-#include "texts.h"
+#include "windowtexts.h"
 
 #include <QActionGroup>
 
@@ -11,15 +11,15 @@ QString flashCaption(Extras::Duration duration)
 {
     switch (duration.count()) {
     case 300:
-        return Texts::flash300;
+        return WindowTexts::flash300;
     case 500:
-        return Texts::flash500;
+        return WindowTexts::flash500;
     case 1000:
-        return Texts::flash1000;
+        return WindowTexts::flash1000;
     case 2000:
-        return Texts::flash2000;
+        return WindowTexts::flash2000;
     default:
-        return Texts::flashOff;
+        return WindowTexts::flashOff;
     }
 }
 
@@ -29,20 +29,20 @@ ExtrasMenu::ExtrasMenu(QWidget *parent) : QMenu(parent)
 {
     // Disabled entries say what is missing in their tooltips.
     setToolTipsVisible(true);
-    m_automaticSyllables = addSwitch(Texts::automaticSyllablesEntry);
-    m_syllableArcs = addSwitch(Texts::syllableArcsEntry);
+    m_automaticSyllables = addSwitch(WindowTexts::automaticSyllablesEntry);
+    m_syllableArcs = addSwitch(WindowTexts::syllableArcsEntry);
     addSeparator();
     addFlashChoices();
-    m_showAgain = addCommand(Texts::showWordAgainEntry, &ExtrasMenu::showWordAgain);
+    m_showAgain = addCommand(WindowTexts::showWordAgainEntry, &ExtrasMenu::showWordAgain);
     addSeparator();
-    m_readWord = addCommand(Texts::readWordEntry, &ExtrasMenu::readWord);
-    m_readSyllables = addCommand(Texts::readSyllablesEntry, &ExtrasMenu::readSyllables);
-    m_slowSpeech = addSwitch(Texts::slowSpeechEntry);
-    m_speakerButton = addSwitch(Texts::speakerButtonEntry);
+    m_readWord = addCommand(WindowTexts::readWordEntry, &ExtrasMenu::readWord);
+    m_readSyllables = addCommand(WindowTexts::readSyllablesEntry, &ExtrasMenu::readSyllables);
+    m_slowSpeech = addSwitch(WindowTexts::slowSpeechEntry);
+    m_speakerButton = addSwitch(WindowTexts::speakerButtonEntry);
     addSeparator();
-    m_noWordSign = addSwitch(Texts::noWordSignEntry);
+    m_noWordSign = addSwitch(WindowTexts::noWordSignEntry);
     addSeparator();
-    addCommand(Texts::allExtrasOffEntry, &ExtrasMenu::allExtrasOff);
+    addCommand(WindowTexts::allExtrasOffEntry, &ExtrasMenu::allExtrasOff);
     setShowAgainEnabled(false);
 }
 
@@ -65,7 +65,7 @@ QAction *ExtrasMenu::addCommand(const QString &caption, void (ExtrasMenu::*signa
 
 void ExtrasMenu::addFlashChoices()
 {
-    QMenu *flash = addMenu(Texts::flashReadingMenu);
+    QMenu *flash = addMenu(WindowTexts::flashReadingMenu);
     m_flash = new QActionGroup(this);
     m_flash->setExclusive(true);
     QList<Extras::Duration> choices{Extras::Duration(0)};

@@ -3,19 +3,19 @@
 
 #include "speechchain.h"
 #include "speechconnection.h"
-#include "texts.h"
+#include "windowtexts.h"
 
 QtSpeaker::QtSpeaker(QObject *parent) : QtSpeaker(QtSpeakerOptions(), parent)
 {}
 
 QtSpeaker::QtSpeaker(const QtSpeakerOptions &options, QObject *parent)
-    : Speaker(parent), m_options(options), m_reason(Texts::speechNotStarted)
+    : Speaker(parent), m_options(options), m_reason(WindowTexts::speechNotStarted)
 {
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(options.connectLimit);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
         m_timedOut = true;
-        setReason(Texts::speechNotAnswering);
+        setReason(WindowTexts::speechNotAnswering);
     });
 }
 
@@ -36,7 +36,7 @@ void QtSpeaker::prepare()
     m_connection = std::make_unique<SpeechConnection>(m_options.engine);
     connect(m_connection.get(), &SpeechConnection::opened, this, &QtSpeaker::opened);
     m_connectTimer.start();
-    setReason(Texts::speechConnecting);
+    setReason(WindowTexts::speechConnecting);
 }
 
 void QtSpeaker::opened(SpeechWorker::Outcome outcome, const QString &voiceName)
@@ -45,17 +45,18 @@ void QtSpeaker::opened(SpeechWorker::Outcome outcome, const QString &voiceName)
     m_timedOut = false;
     switch (outcome) {
     case SpeechWorker::Outcome::ModuleMissing:
-        return fail(Texts::speechModuleMissing);
+        return fail(WindowTexts::speechModuleMissing);
     case SpeechWorker::Outcome::ServiceMissing:
-        return fail(Texts::speechServiceMissing);
+        return fail(WindowTexts::speechServiceMissing);
     case SpeechWorker::Outcome::NoGermanVoice:
-        return fail(Texts::speechNoGermanVoice);
+        return fail(WindowTexts::speechNoGermanVoice);
     case SpeechWorker::Outcome::Ready:
         break;
     }
     m_voiceName = voiceName;
     m_chain = std::make_unique<SpeechChain>(*m_connection, m_options.partLimit);
-    connect(m_chain.get(), &SpeechChain::stalled, this, [this] { fail(Texts::speechNoSound); });
+    connect(m_chain.get(), &SpeechChain::stalled, this,
+            [this] { fail(WindowTexts::speechNoSound); });
     connect(m_connection.get(), &UtteranceEngine::speakingStarted, this,
             [this] { emit speakingChanged(true); });
     connect(m_connection.get(), &UtteranceEngine::speakingEnded, this,

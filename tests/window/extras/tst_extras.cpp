@@ -2,6 +2,7 @@
 #include "extras/extrasfile.h"
 #include "extras/extrasmenu.h"
 #include "windowfixture.h"
+#include "windowtexts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -48,7 +49,7 @@ class TestExtras : public QObject
         QVERIFY2(entry, qPrintable(caption));
         entry->trigger();
     }
-    Extras saved() const { return ExtrasFile::read(f->dir.filePath(Texts::extrasFile)); }
+    Extras saved() const { return ExtrasFile::read(f->dir.filePath(WindowTexts::extrasFile)); }
 
 private Q_SLOTS:
     void init()
@@ -62,9 +63,9 @@ private Q_SLOTS:
         QVERIFY(f->openShown());
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QVERIFY(!f->label(Control::ExtrasCue)->isVisible());
-        QVERIFY(!QFile::exists(f->dir.filePath(Texts::extrasFile)));
+        QVERIFY(!QFile::exists(f->dir.filePath(WindowTexts::extrasFile)));
         for (QAction *entry : menu()->findChildren<QAction *>())
-            QVERIFY(!entry->isChecked() || entry->text() == Texts::flashOff);
+            QVERIFY(!entry->isChecked() || entry->text() == WindowTexts::flashOff);
     }
 
     // A right click opens the menu; while it is open keys choose entries and show no word.
@@ -92,35 +93,35 @@ private Q_SLOTS:
     void switchesAreSavedAtOnce()
     {
         QVERIFY(f->openShown());
-        choose(Texts::syllableArcsEntry);
-        choose(Texts::flash500);
+        choose(WindowTexts::syllableArcsEntry);
+        choose(WindowTexts::flash500);
         QVERIFY(saved().syllableArcs && saved().flashDuration == 500ms);
-        QVERIFY(f->label(Control::ExtrasCue)->toolTip().contains(Texts::syllableArcsEntry));
+        QVERIFY(f->label(Control::ExtrasCue)->toolTip().contains(WindowTexts::syllableArcsEntry));
         f->open();
         QVERIFY(!f->label(Control::ExtrasCue)->isHidden());
-        QVERIFY(menu()->entry(Texts::syllableArcsEntry)->isChecked());
-        QVERIFY(menu()->entry(Texts::flash500)->isChecked());
-        choose(Texts::allExtrasOffEntry);
+        QVERIFY(menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
+        QVERIFY(menu()->entry(WindowTexts::flash500)->isChecked());
+        choose(WindowTexts::allExtrasOffEntry);
         QVERIFY(saved() == Extras{});
         QVERIFY(f->label(Control::ExtrasCue)->isHidden());
-        QVERIFY(!menu()->entry(Texts::syllableArcsEntry)->isChecked());
-        QVERIFY(menu()->entry(Texts::flashOff)->isChecked());
+        QVERIFY(!menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
+        QVERIFY(menu()->entry(WindowTexts::flashOff)->isChecked());
     }
 
     // A broken file starts with every extra off, silently; one that cannot be written is
     // told once, naming the file, and the choice still holds for this run.
     void brokenAndUnwritableFile()
     {
-        f->write(Texts::extrasFile, "\xff\0[Extras\nSyllableArcs=maybe"_ba);
+        f->write(WindowTexts::extrasFile, "\xff\0[Extras\nSyllableArcs=maybe"_ba);
         QVERIFY(f->openShown());
         QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s});
-        QVERIFY(!menu()->entry(Texts::syllableArcsEntry)->isChecked());
-        QVERIFY(QFile::remove(f->dir.filePath(Texts::extrasFile)));
-        QVERIFY(QDir(f->dir.path()).mkdir(Texts::extrasFile));
-        choose(Texts::syllableArcsEntry);
+        QVERIFY(!menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
+        QVERIFY(QFile::remove(f->dir.filePath(WindowTexts::extrasFile)));
+        QVERIFY(QDir(f->dir.path()).mkdir(WindowTexts::extrasFile));
+        choose(WindowTexts::syllableArcsEntry);
         QCOMPARE(f->dialogs.boxes, QStringList({u"inform"_s, u"warn"_s}));
-        QVERIFY(f->dialogs.texts.last().contains(f->dir.filePath(Texts::extrasFile)));
-        QVERIFY(menu()->entry(Texts::syllableArcsEntry)->isChecked());
+        QVERIFY(f->dialogs.texts.last().contains(f->dir.filePath(WindowTexts::extrasFile)));
+        QVERIFY(menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
     }
 
     // "Oma" is one piece in the list: marked automatically it shows two colours, as written
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QFETCH(bool, automatic);
         QFETCH(bool, twoColours);
         if (automatic)
-            f->write(Texts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
+            f->write(WindowTexts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
         f->open(list + "\r\n").show(); // the patterns load once the window is up
         if (automatic) // the patterns load on a worker thread; the word is redrawn once they are in
             QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marker(),
@@ -159,9 +160,9 @@ private Q_SLOTS:
     void missingPatternsDisableTheEntry()
     {
         f->markers = [] { return SyllableMarker::Loaded{nullptr, u"Die Silbenmuster fehlen."_s}; };
-        f->write(Texts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
         f->open("Oma\r\n").show(); // the patterns load once the window is up
-        QAction *entry = menu()->entry(Texts::automaticSyllablesEntry);
+        QAction *entry = menu()->entry(WindowTexts::automaticSyllablesEntry);
         QTRY_VERIFY(!entry->isEnabled());
         QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
         QVERIFY(!extent(fieldImage(*f), blue).isValid());
@@ -182,7 +183,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, on);
         if (on)
-            f->write(Texts::extrasFile, "[Extras]\nNoWordSign=true\n");
+            f->write(WindowTexts::extrasFile, "[Extras]\nNoWordSign=true\n");
         f->open("Ro-se\r\n").show(); // "Ro-se" fits the letters of silben.ini
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
         ButtonLabel *letters = f->label(Control::LetterSequence);
@@ -193,14 +194,14 @@ private Q_SLOTS:
         f->dialogs.answer = u"xyz"_s;
         f->click(Control::LetterEntryButton);
         QCOMPARE(signShown(), on);
-        QCOMPARE(letters->toolTip(), on ? Texts::noWordFits.arg(u"SILBEN.TXT"_s, u"xyz"_s)
-                                        : Texts::letterSequenceTooltip);
+        QCOMPARE(letters->toolTip(), on ? WindowTexts::noWordFits.arg(u"SILBEN.TXT"_s, u"xyz"_s)
+                                        : WindowTexts::letterSequenceTooltip);
         QCOMPARE(f->word(), u"Ro-se"_s); // the word and the count stay, no box
         QCOMPARE(f->dialogs.boxes, QStringList({u"inform"_s, u"input"_s}));
         f->dialogs.answer = u"rose"_s;
         f->click(Control::LetterEntryButton);
         QVERIFY(!signShown());
-        QCOMPARE(letters->toolTip(), Texts::letterSequenceTooltip);
+        QCOMPARE(letters->toolTip(), WindowTexts::letterSequenceTooltip);
         // An unreadable list: its own red sign only.
         f->dialogs.answer = u"xyz"_s;
         f->click(Control::LetterEntryButton);
@@ -218,7 +219,7 @@ private Q_SLOTS:
     {
         f->open("Ro-se!\r\n");
         const QImage plain = fieldImage(*f);
-        choose(Texts::syllableArcsEntry);
+        choose(WindowTexts::syllableArcsEntry);
         const QImage arcs = fieldImage(*f);
         const int textBottom = std::max(extent(plain, red).bottom(), extent(plain, blue).bottom());
         const QImage below =
@@ -245,7 +246,7 @@ private Q_SLOTS:
     // The arcs grow with the font: a larger size puts them lower and makes them thicker.
     void arcsScaleWithTheSize()
     {
-        f->write(Texts::extrasFile, "[Extras]\nSyllableArcs=true\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nSyllableArcs=true\n");
         f->open("Ro-se\r\n");
         const QRect small = extent(fieldImage(*f), blue);
         f->get<QScrollBar>(Control::SizeBar)->setValue(96);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/extrasfile.h"
 #include "scratchfiles.h"
-#include "texts.h"
+#include "windowtexts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,7 +22,7 @@ private Q_SLOTS:
     void init()
     {
         m_folder.emplace();
-        m_path = m_folder->filePath(Texts::extrasFile);
+        m_path = m_folder->filePath(WindowTexts::extrasFile);
     }
 
     void read_data()
@@ -74,8 +74,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("folderInPlace"); // else: a file in its folder's place
         QTest::addColumn<QString>("reason");
-        QTest::addRow("folder in the file's place") << true << Texts::extrasFileIsFolder;
-        QTest::addRow("file in the folder's place") << false << Texts::extrasFileNoAccess;
+        QTest::addRow("folder in the file's place") << true << WindowTexts::extrasFileIsFolder;
+        QTest::addRow("file in the folder's place") << false << WindowTexts::extrasFileNoAccess;
     }
 
     void failedWriteSaysWhy()
@@ -88,7 +88,7 @@ private Q_SLOTS:
             QVERIFY(QDir().mkdir(path));
         } else {
             QVERIFY(writeFile(m_folder->filePath(u"ordner"_s), "x"));
-            path = m_folder->filePath(u"ordner/"_s + Texts::extrasFile);
+            path = m_folder->filePath(u"ordner/"_s + WindowTexts::extrasFile);
         }
         const ExtrasFile::WriteResult result = ExtrasFile::write(path, {});
         QVERIFY(!result.ok);

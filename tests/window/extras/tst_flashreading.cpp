@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/extrasmenu.h"
 #include "windowfixture.h"
+#include "windowtexts.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -36,7 +37,7 @@ class TestFlashReading : public QObject
     void openFlashing(const QByteArray &flash = "300")
     {
         f->write(u"silben.ini"_s, "abemnorsu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
-        f->write(Texts::extrasFile, "[Extras]\nFlashMilliseconds=" + flash + "\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nFlashMilliseconds=" + flash + "\n");
         f->write(u"SILBEN.TXT"_s, "Ro-se\r\nO-ma\r\nBus\r\n");
         f->window.reset(new MainWindow(
             {QDir(f->dir.path()), &f->dialogs, [] { return QStringList(); }, f->markers}));
@@ -90,7 +91,7 @@ private Q_SLOTS:
         openFlashing();
         QVERIFY(waitForWhite() > 0);
         const QString count = f->label(Control::WordCount)->text();
-        QAction *again = menu()->entry(Texts::showWordAgainEntry);
+        QAction *again = menu()->entry(WindowTexts::showWordAgainEntry);
         QVERIFY(again->isEnabled());
         again->trigger();
         m_clock.start();
@@ -129,8 +130,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, stored);
         openFlashing(stored);
-        QVERIFY(menu()->entry(Texts::flashOff)->isChecked());
-        QVERIFY(!menu()->entry(Texts::showWordAgainEntry)->isEnabled());
+        QVERIFY(menu()->entry(WindowTexts::flashOff)->isChecked());
+        QVERIFY(!menu()->entry(WindowTexts::showWordAgainEntry)->isEnabled());
         QTest::qWait(400);
         QVERIFY(!f->field()->isBlank());
         QVERIFY(showsWord(f->field()));
@@ -142,7 +143,7 @@ private Q_SLOTS:
         openFlashing();
         QVERIFY(waitForWhite() > 0);
         QCOMPARE(f->field()->accessibleName(), u"Bus"_s);
-        menu()->entry(Texts::flashOff)->trigger();
+        menu()->entry(WindowTexts::flashOff)->trigger();
         QVERIFY(showsWord(f->field()));
     }
 };

@@ -2,6 +2,7 @@
 #include "extras/extrasmenu.h"
 #include "extras/speakerbutton.h"
 #include "windowfixture.h"
+#include "windowtexts.h"
 
 #include <QMenu>
 
@@ -45,20 +46,21 @@ private Q_SLOTS:
         const auto word = [](const QString &w) { return Call{u"say"_s, {w}, 0ms}; };
         const auto syllables = [](const QStringList &s) { return Call{u"say"_s, s, 350ms}; };
         const QByteArray none = "";
-        QTest::addRow("word") << "Ba-na-ne"_ba << none << Texts::readWordEntry << word(u"Banane"_s);
+        QTest::addRow("word") << "Ba-na-ne"_ba << none << WindowTexts::readWordEntry
+                              << word(u"Banane"_s);
         QTest::addRow("button") << "Ba-na-ne"_ba
                                 << "SpeakerButton=true"_ba << u"button"_s << word(u"Banane"_s);
         QTest::addRow("syllables by the teacher's marks")
-            << "Ba-na-ne"_ba << none << Texts::readSyllablesEntry
+            << "Ba-na-ne"_ba << none << WindowTexts::readSyllablesEntry
             << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
         QTest::addRow("blanks part syllables too")
-            << "Mi-mi malt"_ba << none << Texts::readSyllablesEntry
+            << "Mi-mi malt"_ba << none << WindowTexts::readSyllablesEntry
             << syllables({u"Mi"_s, u"mi"_s, u"malt"_s});
         QTest::addRow("unmarked, plain: one piece")
-            << "Banane"_ba << none << Texts::readSyllablesEntry << syllables({u"Banane"_s});
+            << "Banane"_ba << none << WindowTexts::readSyllablesEntry << syllables({u"Banane"_s});
         QTest::addRow("unmarked, automatic syllables")
             << "Banane"_ba
-            << "AutomaticSyllables=true"_ba << Texts::readSyllablesEntry
+            << "AutomaticSyllables=true"_ba << WindowTexts::readSyllablesEntry
             << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
     }
 
@@ -68,7 +70,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, extras);
         QFETCH(QString, how);
         QFETCH(Call, said);
-        f->write(Texts::extrasFile, "[Extras]\n" + extras + "\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\n" + extras + "\n");
         f->speaker.setReason({});
         f->open(entry + "\r\n").show();
         if (extras.startsWith("Automatic"))
@@ -89,12 +91,12 @@ private Q_SLOTS:
     {
         f->speaker.setReason({});
         f->open("xyz\r\n"); // nothing passes: no word at all
-        menu()->entry(Texts::readWordEntry)->trigger();
-        menu()->entry(Texts::readSyllablesEntry)->trigger();
+        menu()->entry(WindowTexts::readWordEntry)->trigger();
+        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
         QVERIFY(says().isEmpty());
         f->write(u"SILBEN.TXT"_s, "Ro-se\r\nO-ma\r\n");
         f->click(Control::OrderMode); // a new pass from the list: shows "Ro-se"
-        menu()->entry(Texts::readWordEntry)->trigger();
+        menu()->entry(WindowTexts::readWordEntry)->trigger();
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->speaker.calls.last().what, u"stop"_s);
         QCOMPARE(says().size(), 1);
@@ -104,24 +106,25 @@ private Q_SLOTS:
     // service is asked for only when the menu opens or the button is on, never at start.
     void unavailableSpeechIsDisabledWithItsReason()
     {
-        f->write(Texts::extrasFile, "[Extras]\nSlowSpeech=true\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nSlowSpeech=true\n");
         f->open();
         QVERIFY(!f->speaker.calls.contains(Call{u"prepare"_s}));
         QVERIFY(f->speaker.calls.contains((Call{u"slow"_s, {}, 0ms, true})));
-        f->speaker.setReason(Texts::speechNoGermanVoice);
-        for (const QString &caption : {Texts::readWordEntry, Texts::readSyllablesEntry,
-                                       Texts::slowSpeechEntry, Texts::speakerButtonEntry}) {
+        f->speaker.setReason(WindowTexts::speechNoGermanVoice);
+        for (const QString &caption :
+             {WindowTexts::readWordEntry, WindowTexts::readSyllablesEntry,
+              WindowTexts::slowSpeechEntry, WindowTexts::speakerButtonEntry}) {
             QVERIFY(!menu()->entry(caption)->isEnabled());
-            QCOMPARE(menu()->entry(caption)->toolTip(), Texts::speechNoGermanVoice);
+            QCOMPARE(menu()->entry(caption)->toolTip(), WindowTexts::speechNoGermanVoice);
         }
         QVERIFY(!button()->isEnabled());
-        QCOMPARE(button()->toolTip(), Texts::speechNoGermanVoice);
+        QCOMPARE(button()->toolTip(), WindowTexts::speechNoGermanVoice);
         emit menu()->aboutToShow();
         QCOMPARE(f->speaker.calls.last().what, u"prepare"_s);
         f->speaker.setReason({});
-        QVERIFY(menu()->entry(Texts::readWordEntry)->isEnabled());
+        QVERIFY(menu()->entry(WindowTexts::readWordEntry)->isEnabled());
         QVERIFY(button()->isEnabled());
-        QCOMPARE(button()->toolTip(), Texts::speakerTooltip);
+        QCOMPARE(button()->toolTip(), WindowTexts::speakerTooltip);
         QVERIFY(f->dialogs.boxes.isEmpty());
     }
 
@@ -138,7 +141,7 @@ private Q_SLOTS:
     void buttonOverlapsNothing()
     {
         QFETCH(Control, width);
-        f->write(Texts::extrasFile, "[Extras]\nSpeakerButton=true\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nSpeakerButton=true\n");
         QVERIFY(f->openShown());
         f->click(width);
         const QRect place = button()->geometry();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/qtspeaker.h"
-#include "texts.h"
+#include "windowtexts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -73,8 +73,8 @@ private Q_SLOTS:
         connect(&speaker, &QtSpeaker::speakingChanged, this,
                 [&](bool on) { speaking += on ? u'+' : u'-'; });
         speaker.prepare();
-        QCOMPARE(speaker.reason(), Texts::speechConnecting);
-        QTRY_COMPARE(speaker.reason(), Texts::speechNotAnswering);
+        QCOMPARE(speaker.reason(), WindowTexts::speechConnecting);
+        QTRY_COMPARE(speaker.reason(), WindowTexts::speechNotAnswering);
         QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), QString(), 60000);
         QCOMPARE(speaker.voiceName(), u"German"_s); // not a variant such as "German+Anna"
         speaker.say({u"Ba"_s, u"na"_s, u"ne"_s}, 50ms);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         ticker.start(50);
         clock.start();
         speaker.prepare();
-        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), Texts::speechNotAnswering, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechNotAnswering, 8000);
         const qint64 waited = clock.elapsed();
         longestGap = std::max(longestGap, waited - last);
         QVERIFY2(waited >= 2850 && waited < 5000 && longestGap < 250, // may fire 5 % early
@@ -126,8 +126,8 @@ private Q_SLOTS:
 
         useService(dir.filePath(u"none.sock"_s));
         speaker.prepare();
-        QCOMPARE(speaker.reason(), Texts::speechConnecting);
-        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), Texts::speechServiceMissing, 5000);
+        QCOMPARE(speaker.reason(), WindowTexts::speechConnecting);
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechServiceMissing, 5000);
         silent.reset(); // the stuck worker wakes up to a closed socket and ends by itself
         QTest::qWait(500);
     }
@@ -149,7 +149,7 @@ private Q_SLOTS:
                      errors.isEmpty(),
                  errors.constData());
         QCOMPARE(QString::fromUtf8(helper.readAllStandardOutput()).trimmed(),
-                 Texts::speechNotAnswering);
+                 WindowTexts::speechNotAnswering);
     }
 };
 
