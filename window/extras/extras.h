@@ -1,26 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <chrono>
+#include "extrastable.h"
 
-// The extras a teacher can switch on beyond the program's plain behaviour. Every one is off by
-// default; with all of them off the program behaves exactly as it always did. "trabelo.ini"
-// keeps them, never "silben.ini".
-struct Extras
+#include <QMap>
+#include <QStringList>
+
+// The extras as the teacher set them. Every extra starts off, and with all of them off the
+// program behaves exactly as it always did. "trabelo.ini" keeps them, never "silben.ini".
+class Extras
 {
-    // How long a word stays visible in flash reading; zero: flash reading is off.
-    using Duration = std::chrono::milliseconds;
-    static constexpr Duration flashChoices[] = {Duration(300), Duration(500), Duration(1000),
-                                                Duration(2000)};
+public:
+    // A switch's value is 1 when on; a choice's is its option's value. 0 is off for both.
+    int value(Extra extra) const { return m_values.value(extra); }
+    bool isOn(Extra extra) const { return value(extra) != 0; }
+    void setValue(Extra extra, int value);
 
-    bool automaticSyllables = false; // unmarked entries get school syllables when drawn
-    bool syllableArcs = false;       // an arc under each drawn syllable
-    Duration flashDuration{0};
-    bool slowSpeech = false;
-    bool speakerButton = false;
-    bool noWordSign = false; // a sign when no entry of the list passes the letter filter
+    QStringList list(Extra extra) const { return m_lists.value(extra); }
+    void setList(Extra extra, const QStringList &list);
 
-    static bool isFlashChoice(Duration duration);
+    // Every switch and choice off; the stored lists stay, so a teacher's typed list is never
+    // lost.
+    void switchAllOff() { m_values.clear(); }
 
     friend bool operator==(const Extras &, const Extras &) = default;
+
+private:
+    QMap<Extra, int> m_values;        // only those on
+    QMap<Extra, QStringList> m_lists; // only those not empty
 };

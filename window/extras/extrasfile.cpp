@@ -6,27 +6,23 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString group = QStringLiteral("Extras");
-const QString automaticSyllablesKey = QStringLiteral("AutomaticSyllables");
-const QString syllableArcsKey = QStringLiteral("SyllableArcs");
-const QString flashKey = QStringLiteral("FlashMilliseconds");
-const QString slowSpeechKey = QStringLiteral("SlowSpeech");
-const QString speakerButtonKey = QStringLiteral("SpeakerButton");
-const QString noWordSignKey = QStringLiteral("NoWordSign");
 
-// Only "true" and "false" are switches; anything else is unknown and keeps the default.
-bool readSwitch(const QSettings &file, const QString &key)
+// Only "true" is on and only an option's own value is a choice; anything else leaves it off.
+int readValue(const QSettings &file, const ExtraRow &row)
 {
-    return file.value(key).toString() == u"true";
-}
-
-Extras::Duration readFlash(const QSettings &file)
-{
+    const QString stored = file.value(row.key).toString();
+    if (row.kind == ExtraKind::Switch)
+        return stored == u"true" ? 1 : 0;
     bool isNumber = false;
-    const Extras::Duration duration(file.value(flashKey).toString().toInt(&isNumber));
-    return isNumber && Extras::isFlashChoice(duration) ? duration : Extras::Duration(0);
+    const int value = stored.toInt(&isNumber);
+    const bool isOption = std::any_of(row.choices.begin(), row.choices.end(),
+                                      [value](const ExtraChoice &c) { return c.value == value; });
+    return isNumber && isOption ? value : 0;
 }
 
 // A folder in the file's place is told before writing; any other failure by QSettings' status.
@@ -38,38 +34,40 @@ QString statusReason(QSettings::Status status)
 
 } // namespace
 
-Extras ExtrasFile::read(const QString &path)
+Extras ExtrasFile::read(const QString &path, const QList<ExtraRow> &rows)
 {
     Extras extras;
     if (!QFileInfo(path).isFile())
         return extras;
-    QSettings keys(path, QSettings::IniFormat);
-    if (keys.status() != QSettings::NoError)
+    QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError)
         return extras;
-    keys.beginGroup(group);
-    extras.automaticSyllables = readSwitch(keys, automaticSyllablesKey);
-    extras.syllableArcs = readSwitch(keys, syllableArcsKey);
-    extras.flashDuration = readFlash(keys);
-    extras.slowSpeech = readSwitch(keys, slowSpeechKey);
-    extras.speakerButton = readSwitch(keys, speakerButtonKey);
-    extras.noWordSign = readSwitch(keys, noWordSignKey);
-    keys.endGroup();
+    file.beginGroup(group);
+    for (const ExtraRow &row : rows) {
+        if (row.kind == ExtraKind::StoredList)
+            extras.setList(row.extra, file.value(row.key).toStringList());
+        else if (!row.key.isEmpty())
+            extras.setValue(row.extra, readValue(file, row));
+    }
     return extras;
 }
 
-ExtrasFile::WriteResult ExtrasFile::write(const QString &path, const Extras &extras)
+ExtrasFile::WriteResult ExtrasFile::write(const QString &path, const Extras &extras,
+                                          const QList<ExtraRow> &rows)
 {
     // A folder in the file's place would be taken for an unwritable file without a reason.
     if (QFileInfo(path).isDir())
         return {false, WindowTexts::extrasFileIsFolder};
     QSettings file(path, QSettings::IniFormat);
     file.beginGroup(group);
-    file.setValue(automaticSyllablesKey, extras.automaticSyllables);
-    file.setValue(syllableArcsKey, extras.syllableArcs);
-    file.setValue(flashKey, qlonglong(extras.flashDuration.count()));
-    file.setValue(slowSpeechKey, extras.slowSpeech);
-    file.setValue(speakerButtonKey, extras.speakerButton);
-    file.setValue(noWordSignKey, extras.noWordSign);
+    for (const ExtraRow &row : rows) {
+        if (row.kind == ExtraKind::Switch)
+            file.setValue(row.key, extras.isOn(row.extra));
+        else if (row.kind == ExtraKind::Choice)
+            file.setValue(row.key, qlonglong(extras.value(row.extra)));
+        else if (row.kind == ExtraKind::StoredList)
+            file.setValue(row.key, extras.list(row.extra));
+    }
     file.endGroup();
     file.sync();
     if (file.status() != QSettings::NoError)

@@ -6,8 +6,9 @@
 #include <QString>
 
 // Reads and writes the extras in "trabelo.ini" of the working folder, an INI file with one
-// ASCII key per extra. A missing or broken file, or a value a key cannot take, gives that key's
-// default without a word: the extras are a convenience, and a start must never fail on them.
+// ASCII key per extra of the table. A missing or broken file, or a value a key cannot take,
+// leaves that extra off without a word: the extras are a convenience, and a start must never
+// fail on them.
 class ExtrasFile
 {
 public:
@@ -17,7 +18,8 @@ public:
         QString error; // why the file could not be written, in German, for the teacher
     };
 
-    static Extras read(const QString &path);
+    static Extras read(const QString &path, const QList<ExtraRow> &rows = ExtrasTable::rows());
     // Writes every key at once; the file is replaced whole or not at all.
-    static WriteResult write(const QString &path, const Extras &extras);
+    static WriteResult write(const QString &path, const Extras &extras,
+                             const QList<ExtraRow> &rows = ExtrasTable::rows());
 };

@@ -1,129 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extrasmenu.h"
 
-#include "windowtexts.h"
-
 #include <QActionGroup>
+#include <QMouseEvent>
 
-namespace {
-
-QString flashCaption(Extras::Duration duration)
-{
-    switch (duration.count()) {
-    case 300:
-        return WindowTexts::flash300;
-    case 500:
-        return WindowTexts::flash500;
-    case 1000:
-        return WindowTexts::flash1000;
-    case 2000:
-        return WindowTexts::flash2000;
-    default:
-        return WindowTexts::flashOff;
-    }
-}
-
-} // namespace
-
-ExtrasMenu::ExtrasMenu(QWidget *parent) : QMenu(parent)
+ExtrasMenu::ExtrasMenu(QWidget *parent) : QMenu(parent), m_menus{this}
 {
     // Disabled entries say what is missing in their tooltips.
     setToolTipsVisible(true);
-    m_automaticSyllables = addSwitch(WindowTexts::automaticSyllablesEntry);
-    m_syllableArcs = addSwitch(WindowTexts::syllableArcsEntry);
-    addSeparator();
-    addFlashChoices();
-    m_showAgain = addCommand(WindowTexts::showWordAgainEntry, &ExtrasMenu::showWordAgain);
-    addSeparator();
-    m_readWord = addCommand(WindowTexts::readWordEntry, &ExtrasMenu::readWord);
-    m_readSyllables = addCommand(WindowTexts::readSyllablesEntry, &ExtrasMenu::readSyllables);
-    m_slowSpeech = addSwitch(WindowTexts::slowSpeechEntry);
-    m_speakerButton = addSwitch(WindowTexts::speakerButtonEntry);
-    addSeparator();
-    m_noWordSign = addSwitch(WindowTexts::noWordSignEntry);
-    addSeparator();
-    addCommand(WindowTexts::allExtrasOffEntry, &ExtrasMenu::allExtrasOff);
-    setShowAgainEnabled(false);
-}
-
-QAction *ExtrasMenu::addSwitch(const QString &caption)
-{
-    QAction *action = addAction(caption);
-    action->setCheckable(true);
-    // Only the teacher's own choice counts: triggered, unlike toggled, never comes from
-    // showExtras.
-    connect(action, &QAction::triggered, this, [this] { emit extrasChanged(chosenExtras()); });
-    return action;
-}
-
-QAction *ExtrasMenu::addCommand(const QString &caption, void (ExtrasMenu::*signal)())
-{
-    QAction *action = addAction(caption);
-    connect(action, &QAction::triggered, this, signal);
-    return action;
-}
-
-void ExtrasMenu::addFlashChoices()
-{
-    QMenu *flash = addMenu(WindowTexts::flashReadingMenu);
-    m_flash = new QActionGroup(this);
-    m_flash->setExclusive(true);
-    QList<Extras::Duration> choices{Extras::Duration(0)};
-    for (const Extras::Duration duration : Extras::flashChoices)
-        choices.append(duration);
-    for (const Extras::Duration duration : choices) {
-        QAction *action = flash->addAction(flashCaption(duration));
+    installEventFilter(this);
+    for (const ExtraRow &row : ExtrasTable::rows()) {
+        if (row.kind == ExtraKind::StoredList)
+            continue;
+        if (row.separatorBefore)
+            addSeparator();
+        if (row.kind == ExtraKind::Choice) {
+            addChoice(row);
+            continue;
+        }
+        QAction *action = addAction(row.caption);
+        m_entries.insert(row.extra, action);
+        if (row.kind == ExtraKind::Command) {
+            connect(action, &QAction::triggered, this,
+                    [this, e = row.extra] { emit commandChosen(e); });
+            continue;
+        }
         action->setCheckable(true);
-        action->setData(qlonglong(duration.count()));
-        m_flash->addAction(action);
-        connect(action, &QAction::triggered, this, [this] { emit extrasChanged(chosenExtras()); });
+        // Only the teacher's own choice counts: triggered, unlike toggled, never comes from
+        // showEntry.
+        connect(action, &QAction::triggered, this,
+                [this, e = row.extra](bool checked) { emit valueChosen(e, checked ? 1 : 0); });
     }
 }
 
-void ExtrasMenu::showExtras(const Extras &extras)
+void ExtrasMenu::addChoice(const ExtraRow &row)
 {
-    m_automaticSyllables->setChecked(extras.automaticSyllables);
-    m_syllableArcs->setChecked(extras.syllableArcs);
-    for (QAction *action : m_flash->actions())
-        action->setChecked(action->data().toLongLong() == extras.flashDuration.count());
-    m_slowSpeech->setChecked(extras.slowSpeech);
-    m_speakerButton->setChecked(extras.speakerButton);
-    m_noWordSign->setChecked(extras.noWordSign);
+    QMenu *options = addMenu(row.caption);
+    options->installEventFilter(this);
+    m_menus.append(options);
+    m_entries.insert(row.extra, options->menuAction());
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    m_choices.insert(row.extra, group);
+    for (const ExtraChoice &choice : row.choices) {
+        QAction *action = options->addAction(choice.caption);
+        action->setCheckable(true);
+        action->setData(choice.value);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, e = row.extra, v = choice.value] { emit valueChosen(e, v); });
+    }
 }
 
-Extras ExtrasMenu::chosenExtras() const
+void ExtrasMenu::showEntry(Extra extra, const EntryState &state)
 {
-    Extras extras;
-    extras.automaticSyllables = m_automaticSyllables->isChecked();
-    extras.syllableArcs = m_syllableArcs->isChecked();
-    if (const QAction *chosen = m_flash->checkedAction())
-        extras.flashDuration = Extras::Duration(chosen->data().toLongLong());
-    extras.slowSpeech = m_slowSpeech->isChecked();
-    extras.speakerButton = m_speakerButton->isChecked();
-    extras.noWordSign = m_noWordSign->isChecked();
-    return extras;
-}
-
-void ExtrasMenu::setAvailable(QAction *action, bool available, const QString &reason)
-{
-    action->setEnabled(available);
-    action->setToolTip(available ? action->text() : reason);
-}
-
-void ExtrasMenu::setSyllablesAvailable(bool available, const QString &reason)
-{
-    setAvailable(m_automaticSyllables, available, reason);
-}
-
-void ExtrasMenu::setSpeechAvailable(bool available, const QString &reason)
-{
-    for (QAction *action : {m_readWord, m_readSyllables, m_slowSpeech, m_speakerButton})
-        setAvailable(action, available, reason);
-}
-
-void ExtrasMenu::setShowAgainEnabled(bool enabled)
-{
-    m_showAgain->setEnabled(enabled);
+    QAction *action = m_entries.value(extra);
+    if (!action)
+        return;
+    if (action->isCheckable())
+        action->setChecked(state.value != 0);
+    if (const QActionGroup *group = m_choices.value(extra)) {
+        for (QAction *option : group->actions())
+            option->setChecked(option->data().toInt() == state.value);
+    }
+    action->setEnabled(state.enabled);
+    action->setToolTip(state.enabled || state.reason.isEmpty() ? action->text() : state.reason);
 }
 
 QAction *ExtrasMenu::entry(const QString &caption) const
@@ -134,4 +75,22 @@ QAction *ExtrasMenu::entry(const QString &caption) const
             return action;
     }
     return nullptr;
+}
+
+bool ExtrasMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    // A press outside every open menu closes them all, and the toolkit would then replay it to
+    // the control under the pointer unless the last menu to close says not to. The toolkit
+    // clears that mark at every mouse event a menu receives, so it is set anew at each press.
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        const bool outside = std::none_of(m_menus.begin(), m_menus.end(), [at](QMenu *menu) {
+            return menu->isVisible() && menu->geometry().contains(at);
+        });
+        if (outside) {
+            for (QMenu *menu : std::as_const(m_menus))
+                menu->setAttribute(Qt::WA_NoMouseReplay);
+        }
+    }
+    return QMenu::eventFilter(watched, event);
 }

@@ -1,55 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "extras.h"
+#include "extrastable.h"
 
+#include <QMap>
 #include <QMenu>
 
 class QAction;
 class QActionGroup;
 
-// The word field's context menu of extras. It shows the extras it is given and tells what the
-// teacher chose; the window owns the extras and decides what a choice does.
+// The word field's context menu of extras, one entry per row of the extras table (a choice as a
+// submenu, a stored list without one). It shows each entry as it is told and says what the
+// teacher chose; what a choice does is the extras controller's.
+//
+// A click outside the menu only closes it: the toolkit would replay that press to the control
+// under the pointer, and on the word field it would show the next word.
 class ExtrasMenu : public QMenu
 {
     Q_OBJECT
 
 public:
+    // How one entry stands: a switch's or a choice's value, and whether it can be chosen. A
+    // disabled entry says why in its tooltip, when there is a reason.
+    struct EntryState
+    {
+        int value = 0;
+        bool enabled = true;
+        QString reason;
+    };
+
     explicit ExtrasMenu(QWidget *parent = nullptr);
 
-    // Checks the entries as the extras stand.
-    void showExtras(const Extras &extras);
-
-    // An entry whose service is missing is disabled and says why in its tooltip.
-    void setSyllablesAvailable(bool available, const QString &reason);
-    void setSpeechAvailable(bool available, const QString &reason);
-    void setShowAgainEnabled(bool enabled);
+    void showEntry(Extra extra, const EntryState &state);
 
     // The entry with this caption (for tests and assistive tools), or null.
     QAction *entry(const QString &caption) const;
 
 signals:
-    // The teacher switched an extra: the extras as the entries now stand.
-    void extrasChanged(const Extras &extras);
-    void showWordAgain();
-    void readWord();
-    void readSyllables();
-    void allExtrasOff();
+    // The teacher switched a switch (1 on, 0 off) or took a choice's option.
+    void valueChosen(Extra extra, int value);
+    void commandChosen(Extra extra);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *addSwitch(const QString &caption);
-    QAction *addCommand(const QString &caption, void (ExtrasMenu::*signal)());
-    void addFlashChoices();
-    Extras chosenExtras() const;
-    static void setAvailable(QAction *action, bool available, const QString &reason);
+    void addChoice(const ExtraRow &row);
 
-    QAction *m_automaticSyllables;
-    QAction *m_syllableArcs;
-    QActionGroup *m_flash = nullptr;
-    QAction *m_showAgain = nullptr;
-    QAction *m_readWord = nullptr;
-    QAction *m_readSyllables = nullptr;
-    QAction *m_slowSpeech = nullptr;
-    QAction *m_speakerButton = nullptr;
-    QAction *m_noWordSign = nullptr;
+    QMap<Extra, QAction *> m_entries; // of a choice, its submenu's entry
+    QMap<Extra, QActionGroup *> m_choices;
+    QList<QMenu *> m_menus; // this one and its submenus
 };

@@ -15,7 +15,7 @@ FlashReading::FlashReading(WordField *field, QObject *parent)
     connect(field, &WordField::painted, this, &FlashReading::onPainted);
 }
 
-void FlashReading::setDuration(Extras::Duration duration)
+void FlashReading::setDuration(Duration duration)
 {
     if (duration == m_duration)
         return;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "extras.h"
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+
+#include <chrono>
 
 class WordField;
 
@@ -18,9 +18,11 @@ class FlashReading : public QObject
     Q_OBJECT
 
 public:
+    using Duration = std::chrono::milliseconds;
+
     explicit FlashReading(WordField *field, QObject *parent = nullptr);
 
-    void setDuration(Extras::Duration duration);
+    void setDuration(Duration duration);
     bool isOn() const { return m_duration.count() > 0; }
 
     // A word was drawn anew (a new word, or the same one shown again): it is visible again and
@@ -35,7 +37,7 @@ private:
     void clearField();
 
     WordField *m_field;
-    Extras::Duration m_duration{0};
+    Duration m_duration{0};
     QTimer m_timer;
     bool m_waitingForPaint = false; // a word was shown, its time starts at its next paint
     bool m_covered = false;

@@ -8,9 +8,20 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
-// "trabelo.ini": every key falls back to its own default, and a write reads back whole.
+namespace {
+
+Extras with(std::initializer_list<std::pair<Extra, int>> values)
+{
+    Extras extras;
+    for (const auto &[extra, value] : values)
+        extras.setValue(extra, value);
+    return extras;
+}
+
+} // namespace
+
+// "trabelo.ini": every key falls back to off on its own, and a write reads back whole.
 class TestExtrasFile : public QObject
 {
     Q_OBJECT
@@ -29,20 +40,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file; "/": a folder of that name
         QTest::addColumn<Extras>("expected");
-        Extras arcsAndFlash;
-        arcsAndFlash.syllableArcs = true;
-        arcsAndFlash.flashDuration = 500ms;
+        const Extras arcs = with({{Extra::SyllableArcs, 1}});
         QTest::addRow("missing") << QByteArray() << Extras{};
         QTest::addRow("folder") << "/"_ba << Extras{};
-        QTest::addRow("as written")
-            << "[Extras]\nSyllableArcs=true\nFlashMilliseconds=500\n"_ba << arcsAndFlash;
+        QTest::addRow("as written") << "[Extras]\nSyllableArcs=true\nFlashMilliseconds=500\n"_ba
+                                    << with({{Extra::SyllableArcs, 1}, {Extra::FlashReading, 500}});
         // One key's odd value costs only that key.
         QTest::addRow("unknown duration and switch")
-            << "[Extras]\nSyllableArcs=true\nFlashMilliseconds=400\nSlowSpeech=yes\n"_ba << [] {
-                   Extras e;
-                   e.syllableArcs = true;
-                   return e;
-               }();
+            << "[Extras]\nSyllableArcs=true\nFlashMilliseconds=400\nSlowSpeech=yes\n"_ba << arcs;
         QTest::addRow("garbage") << "\xff\xfe\0[[[=\n==\x01"_ba << Extras{};
         QTest::addRow("keys outside the group") << "SyllableArcs=true\n"_ba << Extras{};
     }
@@ -55,19 +60,47 @@ private Q_SLOTS:
         QVERIFY(ExtrasFile::read(m_path) == expected);
     }
 
+    // Every switch and every option of every choice, as the table lists them.
     void everyExtraReadsBack()
     {
         Extras all;
-        all.automaticSyllables = all.syllableArcs = all.slowSpeech = all.speakerButton =
-            all.noWordSign = true;
-        for (Extras::Duration duration : Extras::flashChoices) {
-            all.flashDuration = duration;
-            QVERIFY(ExtrasFile::write(m_path, all).ok);
-            QVERIFY(ExtrasFile::read(m_path) == all);
+        QList<const ExtraRow *> choices;
+        for (const ExtraRow &row : ExtrasTable::rows()) {
+            if (row.kind == ExtraKind::Switch)
+                all.setValue(row.extra, 1);
+            else if (row.kind == ExtraKind::Choice)
+                choices << &row;
+        }
+        for (const ExtraRow *choice : choices) {
+            for (const ExtraChoice &option : choice->choices) {
+                all.setValue(choice->extra, option.value);
+                QVERIFY(ExtrasFile::write(m_path, all).ok);
+                QVERIFY(ExtrasFile::read(m_path) == all);
+            }
         }
         QVERIFY(ExtrasFile::write(m_path, {}).ok);
         QVERIFY(ExtrasFile::read(m_path) == Extras{});
         QVERIFY(fileBytes(m_path).startsWith("[Extras]"));
+    }
+
+    // A stored list keeps a teacher's words, umlauts and blanks included, and "Alle Extras aus"
+    // never clears it.
+    void storedListSurvivesAllOff()
+    {
+        const QList<ExtraRow> rows = {
+            {.extra = Extra::SyllableArcs, .kind = ExtraKind::Switch, .key = u"On"_s},
+            {.extra = Extra::NoWordSign, .kind = ExtraKind::StoredList, .key = u"Words"_s}};
+        Extras extras;
+        extras.setValue(Extra::SyllableArcs, 1);
+        extras.setList(Extra::NoWordSign, {u"Bär"_s, u"und, der"_s, u"Straße"_s});
+        QVERIFY(ExtrasFile::write(m_path, extras, rows).ok);
+        Extras read = ExtrasFile::read(m_path, rows);
+        QVERIFY(read == extras);
+        read.switchAllOff();
+        QVERIFY(ExtrasFile::write(m_path, read, rows).ok);
+        QCOMPARE(ExtrasFile::read(m_path, rows).list(Extra::NoWordSign),
+                 extras.list(Extra::NoWordSign));
+        QVERIFY(!ExtrasFile::read(m_path, rows).isOn(Extra::SyllableArcs));
     }
 
     void failedWriteSaysWhy_data()

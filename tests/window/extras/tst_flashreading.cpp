@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extras/extrasmenu.h"
 #include "windowfixture.h"
 #include "windowtexts.h"
 
@@ -32,7 +31,7 @@ class TestFlashReading : public QObject
     std::optional<WindowFixture> f;
     QElapsedTimer m_clock;
 
-    ExtrasMenu *menu() const { return f->window->extrasMenu(); }
+    ExtrasMenu *menu() const { return f->menu(); }
     // Opens the window with flash reading at 300 ms, the hint closed.
     void openFlashing(const QByteArray &flash = "300")
     {

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "extras/extrasmenu.h"
 #include "extras/speakerbutton.h"
 #include "windowfixture.h"
 #include "windowtexts.h"
@@ -16,7 +15,7 @@ class TestSpeech : public QObject
 
     std::optional<WindowFixture> f;
 
-    ExtrasMenu *menu() const { return f->window->extrasMenu(); }
+    ExtrasMenu *menu() const { return f->menu(); }
     SpeakerButton *button() const { return f->get<SpeakerButton>(Control::SpeakerButton); }
     QList<Call> says() const
     {
