@@ -176,8 +176,14 @@ ExtrasController::Availability ExtrasController::needsMet(ExtraNeeds needs) cons
     return {};
 }
 
+// What an extra does in this run, as its entry and the cue show it: an extra whose patterns
+// could not be loaded is off until the next start, though "trabelo.ini" keeps it on, so that
+// patterns installed later bring it back.
 int ExtrasController::valueInEffect(Extra extra) const
 {
+    const ExtraNeeds needs = ExtrasTable::row(extra).needs;
+    if (needs == ExtraNeeds::Patterns && !needsMet(needs).met)
+        return 0;
     return m_extras.value(extra);
 }
 
@@ -237,6 +243,7 @@ void ExtrasController::onWordListLoaded(const QString &error)
 
 void ExtrasController::onMarkerLoaded()
 {
+    showCue();
     updateMenu();
     if (m_extras.isOn(Extra::AutomaticSyllables))
         emit redrawWord();

@@ -194,8 +194,10 @@ private Q_SLOTS:
         QCOMPARE(f->field()->accessibleName(), QString::fromLatin1(list).remove(u'-'));
     }
 
-    // Without the patterns the entry is disabled and says why; words are drawn as written.
-    void missingPatternsDisableTheEntry()
+    // Without the patterns the entry is disabled and says why, and counts as off for this run:
+    // unchecked and out of the cue (both said "on" before). trabelo.ini keeps it on, also
+    // through another choice, for a later run that has the patterns.
+    void missingPatternsTurnTheEntryOffForTheRun()
     {
         f->markers = [] { return SyllableMarker::Loaded{nullptr, u"Die Silbenmuster fehlen."_s}; };
         f->write(WindowTexts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
@@ -203,7 +205,12 @@ private Q_SLOTS:
         QAction *entry = menu()->entry(WindowTexts::automaticSyllablesEntry);
         QTRY_VERIFY(!entry->isEnabled());
         QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
+        QVERIFY(!entry->isChecked());
+        QVERIFY(f->label(Control::ExtrasCue)->isHidden());
         QVERIFY(!extent(fieldImage(*f), blue).isValid());
+        choose(WindowTexts::syllableArcsEntry);
+        QVERIFY(!f->label(Control::ExtrasCue)->toolTip().contains(entry->text()));
+        QVERIFY(saved().isOn(Extra::AutomaticSyllables));
         QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s}); // the hint only
     }
 
