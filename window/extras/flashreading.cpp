@@ -22,8 +22,10 @@ void FlashReading::setDuration(Duration duration)
     m_duration = duration;
     m_timer.stop();
     m_remaining = 0;
-    m_waitingForPaint = false;
+    // The word is shown again and gets the whole new time from its next paint on.
+    m_waitingForPaint = isOn();
     m_field->setBlank(false);
+    m_field->update();
 }
 
 void FlashReading::wordShown()

@@ -22,6 +22,7 @@ public:
 
     explicit FlashReading(WordField *field, QObject *parent = nullptr);
 
+    // A new time shows the word (white or not) and gives it the whole time; none switches off.
     void setDuration(Duration duration);
     bool isOn() const { return m_duration.count() > 0; }
 

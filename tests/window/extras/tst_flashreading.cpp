@@ -136,6 +136,30 @@ private Q_SLOTS:
         QVERIFY(showsWord(f->field()));
     }
 
+    // Choosing a time shows the word with the full new time from then on: a word on screen got
+    // no time and stayed, a white field came back and stayed.
+    void choosingATimeShowsTheWordForIt_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("white"); // chosen once the field is white
+        QTest::addRow("word on screen, off before") << "0"_ba << false;
+        QTest::addRow("field white") << "300"_ba << true;
+    }
+
+    void choosingATimeShowsTheWordForIt()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, white);
+        openFlashing(stored);
+        if (white)
+            QVERIFY(waitForWhite() > 0);
+        menu()->entry(WindowTexts::flash500)->trigger();
+        m_clock.start();
+        QVERIFY(showsWord(f->field()));
+        const qint64 visible = waitForWhite();
+        QVERIFY2(visible >= 490 && visible < 900, qPrintable(QString::number(visible)));
+    }
+
     // Switched off while white, the word comes back; the screen reader always has the word.
     void switchingOffShowsTheWord()
     {
