@@ -250,11 +250,12 @@ void ExtrasController::onMarkerLoaded()
 }
 
 // Without a speech service or a German voice the entries and the button are disabled and
-// say what is missing; a click never brings up a box.
+// say what is missing; a click never brings up a box. After a stall the button stays usable,
+// saying why nothing was heard: a click tries again.
 void ExtrasController::onSpeechReadiness()
 {
     const Availability speech = needsMet(ExtraNeeds::Speech);
-    m_speakerButton->setEnabled(speech.met);
+    m_speakerButton->setEnabled(speech.met || (m_speaker && m_speaker->hasStalled()));
     m_speakerButton->setToolTip(speech.met ? WindowTexts::speakerTooltip : speech.reason);
     updateMenu();
 }

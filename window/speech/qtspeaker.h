@@ -2,15 +2,14 @@
 #pragma once
 
 #include "speaker.h"
+#include "speechchain.h"
 #include "speechworker.h"
 
 #include <QTimer>
 
 #include <chrono>
-#include <memory>
 
-class SpeechChain;
-class SpeechConnection;
+class QThread;
 
 struct QtSpeakerOptions
 {
@@ -25,12 +24,17 @@ struct QtSpeakerOptions
     std::chrono::milliseconds closeLimit{1000};
 };
 
-// Reads aloud with the toolkit's speech engine, created lazily on a worker thread so that a
-// service that does not answer never blocks the window. A connection that has not answered
-// within the limit counts as no engine ("antwortet nicht"); should it answer later all the
-// same, its answer is taken. The next prepare() gives it up and tries again with a fresh
-// worker, so call prepare() when the user asks for speech, not on a timer. A part that stalls
-// makes the speaker unavailable until the next prepare().
+// Reads aloud with the toolkit's speech engine, which a worker creates on a thread of its own
+// so that a service that does not answer never blocks the window. The speaker talks to its
+// worker only through queued calls and queued signals, and never waits for it except at its
+// end, and then only for a worker that has answered.
+//
+// A connection that has not answered within the limit counts as no engine ("antwortet
+// nicht"); should it answer later all the same, its answer is taken. The next prepare() gives
+// it up and tries again with a fresh worker, so call prepare() when the user asks for speech,
+// not on a timer. A worker given up may be stuck for good in the toolkit's engine, which
+// blocks while the service does not answer: its thread is asked to quit and is deleted once it
+// has finished, if ever, so that a stuck thread neither crashes nor holds up the exit.
 class QtSpeaker : public Speaker
 {
     Q_OBJECT
@@ -43,6 +47,7 @@ public:
     void prepare() override;
     bool isReady() const override { return m_reason.isEmpty(); }
     QString reason() const override { return m_reason; }
+    bool hasStalled() const override { return m_stalled; }
     void say(const QStringList &parts, std::chrono::milliseconds pause) override;
     void stop() override;
     void setSlow(bool slow) override;
@@ -55,14 +60,24 @@ signals:
     void speakingChanged(bool speaking);
 
 private:
+    void startWorker();
+    // Lets go of the worker: asks it to close its connection and its thread to quit, waits up
+    // to the limit for one that has answered, and leaves a thread still running to finish.
+    void leaveWorker(std::chrono::milliseconds wait);
     void opened(SpeechWorker::Outcome outcome, const QString &voiceName);
-    void fail(const QString &reason);
+    void fail(const QString &reason, bool stalled = false);
     void setReason(const QString &reason);
+    template <typename Call> void post(Call call);
 
     QtSpeakerOptions m_options;
     QTimer m_connectTimer;
-    std::unique_ptr<SpeechConnection> m_connection;
-    std::unique_ptr<SpeechChain> m_chain;
+    SpeechChain m_chain;
+    QThread *m_thread = nullptr; // with the worker; both null while there is none
+    SpeechWorker *m_worker = nullptr;
     QString m_reason, m_voiceName;
-    bool m_slow = false, m_timedOut = false;
+    bool m_answered = false, m_timedOut = false, m_stalled = false;
+    bool m_slow = false, m_sayingSlow = false;
+    // Asked for while stalled: said once the new connection is ready.
+    QStringList m_waitingParts;
+    std::chrono::milliseconds m_waitingPause{0};
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -21,8 +22,12 @@ public:
     // German what is missing or that it is still connecting.
     virtual bool isReady() const = 0;
     virtual QString reason() const = 0;
+    // True after the service took a part and played nothing: not ready, but the next say()
+    // tries again (connecting anew and saying it once ready), so whatever reads aloud stays
+    // usable. A missing service or voice is no stall.
+    virtual bool hasStalled() const = 0;
     // Says each part in turn with `pause` between them (one part: the whole word). Stops
-    // whatever was being said first. Does nothing when not ready.
+    // whatever was being said first. Does nothing when not ready, unless stalled.
     virtual void say(const QStringList &parts, std::chrono::milliseconds pause) = 0;
     // Cheap and safe at any time, also when nothing is being said.
     virtual void stop() = 0;

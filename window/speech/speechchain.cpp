@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speechchain.h"
 
-#include "utteranceengine.h"
-
 #include <algorithm>
 
 namespace {
@@ -14,9 +12,9 @@ bool sayable(const QString &part)
 
 } // namespace
 
-SpeechChain::SpeechChain(UtteranceEngine &engine, std::chrono::milliseconds partLimit,
+SpeechChain::SpeechChain(Speak speak, Cancel cancel, std::chrono::milliseconds partLimit,
                          QObject *parent)
-    : QObject(parent), m_engine(engine)
+    : QObject(parent), m_speak(std::move(speak)), m_cancel(std::move(cancel))
 {
     // A coarse timer may fire up to 5 % early; a pause is never shorter than asked for.
     m_pauseTimer.setTimerType(Qt::PreciseTimer);
@@ -25,8 +23,6 @@ SpeechChain::SpeechChain(UtteranceEngine &engine, std::chrono::milliseconds part
     m_partTimer.setInterval(partLimit);
     connect(&m_pauseTimer, &QTimer::timeout, this, &SpeechChain::speakNext);
     connect(&m_partTimer, &QTimer::timeout, this, &SpeechChain::partStalled);
-    connect(&engine, &UtteranceEngine::speakingStarted, this, &SpeechChain::partStarted);
-    connect(&engine, &UtteranceEngine::speakingEnded, this, &SpeechChain::partEnded);
 }
 
 void SpeechChain::start(const QStringList &parts, std::chrono::milliseconds pause)
@@ -48,14 +44,14 @@ void SpeechChain::cancel()
     m_partTimer.stop();
     m_phase = Phase::Idle;
     if (underWay)
-        m_engine.cancel();
+        m_cancel();
 }
 
 void SpeechChain::speakNext()
 {
     m_phase = Phase::Requested;
     m_partTimer.start();
-    m_engine.speak(m_waiting.takeFirst());
+    m_speak(m_waiting.takeFirst());
 }
 
 void SpeechChain::partStarted()

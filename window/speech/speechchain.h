@@ -6,8 +6,7 @@
 #include <QTimer>
 
 #include <chrono>
-
-class UtteranceEngine;
+#include <functional>
 
 // Says parts one after the other through an engine that says one text at a time: the next
 // part follows a pause after the engine has gone quiet. A new start or a cancel ends the
@@ -18,7 +17,11 @@ class SpeechChain : public QObject
     Q_OBJECT
 
 public:
-    SpeechChain(UtteranceEngine &engine, std::chrono::milliseconds partLimit,
+    // Hands a text to the engine, or ends what it is saying; neither may wait for it.
+    using Speak = std::function<void(const QString &text)>;
+    using Cancel = std::function<void()>;
+
+    SpeechChain(Speak speak, Cancel cancel, std::chrono::milliseconds partLimit,
                 QObject *parent = nullptr);
 
     // Cancels what is being said, then says the parts holding a letter or digit in order.
@@ -26,6 +29,11 @@ public:
     // Cheap when nothing is being said: the engine is only told while a part is under way.
     void cancel();
     bool isActive() const { return m_phase != Phase::Idle; }
+
+    // What the engine reports: it started saying the text it was given, or it is quiet again
+    // (the text has been said or was cancelled).
+    void partStarted();
+    void partEnded();
 
 signals:
     // The last part has been said.
@@ -45,11 +53,10 @@ private:
     };
 
     void speakNext();
-    void partStarted();
-    void partEnded();
     void partStalled();
 
-    UtteranceEngine &m_engine;
+    Speak m_speak;
+    Cancel m_cancel;
     QStringList m_waiting;
     QTimer m_pauseTimer, m_partTimer;
     Phase m_phase = Phase::Idle;

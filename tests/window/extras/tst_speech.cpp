@@ -127,6 +127,30 @@ private Q_SLOTS:
         QVERIFY(f->dialogs.boxes.isEmpty());
     }
 
+    // After a stall the button stays usable and a click tries again (it stayed disabled, and
+    // got no clicks, until the menu was opened); a missing voice disables it.
+    void stallKeepsTheButton_data()
+    {
+        QTest::addColumn<bool>("stalled");
+        QTest::addRow("stalled") << true;
+        QTest::addRow("no German voice") << false;
+    }
+
+    void stallKeepsTheButton()
+    {
+        QFETCH(bool, stalled);
+        f->write(WindowTexts::extrasFile, "[Extras]\nSpeakerButton=true\n");
+        f->speaker.setReason({});
+        QVERIFY(f->openShown());
+        f->speaker.setReason(
+            stalled ? WindowTexts::speechNoSound : WindowTexts::speechNoGermanVoice, stalled);
+        QCOMPARE(button()->isEnabled(), stalled);
+        if (stalled) {
+            QTest::mouseClick(button(), Qt::LeftButton);
+            QCOMPARE(says().size(), 1);
+        }
+    }
+
     // The button stands in the free band of the bottom row in every width mode, as tall as the
     // band allows, and overlaps no other control; off, the row is as ever.
     void buttonOverlapsNothing_data()

@@ -95,6 +95,29 @@ private Q_SLOTS:
         QVERIFY(speaker.isReady());
     }
 
+    // A part that stalls leaves the speaker to try again: the next say connects anew and says
+    // its word once ready, and the speaker counts as stalled, not missing, meanwhile.
+    void stalledPartIsTriedAgain()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeakerOptions options;
+        options.partLimit = 1500ms; // shorter than the long text takes: it stalls
+        QtSpeaker speaker(options);
+        QString speaking;
+        connect(&speaker, &QtSpeaker::speakingChanged, this,
+                [&](bool on) { speaking += on ? u'+' : u'-'; });
+        speaker.prepare();
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.isReady(), 60000);
+        speaker.say({u"Banane "_s.repeated(3000)}, 0ms);
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.hasStalled(), 10000);
+        QCOMPARE(speaker.reason(), WindowTexts::speechNoSound);
+        speaking.clear();
+        speaker.say({u"Ba"_s}, 0ms);
+        QVERIFY(speaker.hasStalled());
+        QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-"_s, 60000);
+        QVERIFY(speaker.isReady() && !speaker.hasStalled());
+    }
+
     // A service that takes the connection and never answers, as one shutting down does: the
     // worker stays stuck in connecting, the event loop runs on and the speaker reports it after
     // its limit. A later prepare() starts afresh with a new worker, which gets its own answer.

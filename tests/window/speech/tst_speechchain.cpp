@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/speechchain.h"
-#include "speech/utteranceengine.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -12,22 +11,26 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Stands in for the speech engine: notes each text and cancel. Starts and ends a text when the
-// test says or, when automatic, by itself: at once and 30 ms later.
-struct FakeEngine : UtteranceEngine
+// Stands in for the speech engine: notes each text and cancel, and reports to its chain. Starts
+// and ends a text when the test says or, when automatic, by itself: at once and 30 ms later.
+struct FakeEngine : QObject
 {
     QStringList calls;
     bool automatic = false;
+    SpeechChain chain;
 
-    void speak(const QString &text) override
+    explicit FakeEngine(std::chrono::milliseconds partLimit)
+        : chain([this](const QString &text) { speak(text); }, [this] { calls << u"cancel"_s; },
+                partLimit)
+    {}
+    void speak(const QString &text)
     {
         calls << text;
         if (automatic) {
-            QTimer::singleShot(0, this, &UtteranceEngine::speakingStarted);
-            QTimer::singleShot(30, this, &UtteranceEngine::speakingEnded);
+            QTimer::singleShot(0, this, [this] { chain.partStarted(); });
+            QTimer::singleShot(30, this, [this] { chain.partEnded(); });
         }
     }
-    void cancel() override { calls << u"cancel"_s; }
 };
 
 } // namespace
@@ -55,9 +58,9 @@ private Q_SLOTS:
         QFETCH(QStringList, parts);
         QFETCH(int, pause);
         QFETCH(QStringList, said);
-        FakeEngine engine;
+        FakeEngine engine(5s);
         engine.automatic = true;
-        SpeechChain chain(engine, 5s);
+        SpeechChain &chain = engine.chain;
         QSignalSpy finished(&chain, &SpeechChain::finished);
         QElapsedTimer clock;
         clock.start();
@@ -92,21 +95,21 @@ private Q_SLOTS:
         QFETCH(int, reports);
         QFETCH(bool, newStart);
         QFETCH(QStringList, calls);
-        FakeEngine engine;
-        SpeechChain chain(engine, 5s);
+        FakeEngine engine(5s);
+        SpeechChain &chain = engine.chain;
         QSignalSpy finished(&chain, &SpeechChain::finished);
         if (reports >= 0)
             chain.start({u"Ba"_s, u"na"_s}, 100ms);
         if (reports >= 1)
-            emit engine.speakingStarted();
+            chain.partStarted();
         if (reports >= 2)
-            emit engine.speakingEnded();
+            chain.partEnded();
         if (newStart)
             chain.start({u"Ro"_s, u"se"_s}, 100ms);
         else
             chain.cancel();
         if (reports == 1)
-            emit engine.speakingEnded(); // the cancelled part's end, reported late
+            chain.partEnded(); // the cancelled part's end, reported late
         QTest::qWait(250);
         QCOMPARE(engine.calls, calls);
         QCOMPARE(chain.isActive(), newStart);
@@ -116,19 +119,19 @@ private Q_SLOTS:
     // Started, never ended: the part limit runs from the request, not from the start.
     void stallsWhenPartDoesNotEnd()
     {
-        FakeEngine engine;
-        SpeechChain chain(engine, 200ms);
+        FakeEngine engine(200ms);
+        SpeechChain &chain = engine.chain;
         QElapsedTimer clock;
         qint64 took = -1;
         connect(&chain, &SpeechChain::stalled, this, [&] { took = clock.elapsed(); });
         clock.start();
         chain.start({u"Ba"_s, u"na"_s}, 0ms);
         QTest::qWait(100);
-        emit engine.speakingStarted();
+        chain.partStarted();
         QTRY_VERIFY(took >= 0); // a coarse timer may fire 5 % early
         QVERIFY2(took >= 190 && took < 290, qPrintable(u"%1 ms"_s.arg(took)));
         QVERIFY(!chain.isActive());
-        emit engine.speakingEnded(); // the cancel's late end
+        chain.partEnded(); // the cancel's late end
         QTest::qWait(50);
         QCOMPARE(engine.calls, (QStringList{u"Ba"_s, u"cancel"_s}));
     }
