@@ -77,10 +77,6 @@ QStringList FontCatalog::lookUpFamilies()
     // same processor, and the lookup still ends long before the chooser needs it. (On Linux a
     // thread has a priority of its own.)
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-    // The chooser is sorted by the locale's collation: opening it here takes its loading off
-    // the window's start, and the word lists' sorts find it open too.
-    QStringList one = {u"a"_s};
-    AlphabeticalOrder().sort(one);
     QStringList families = configuredFamilies();
     for (const QString &supported : stronglySubstituted()) {
         if (!families.contains(supported))
