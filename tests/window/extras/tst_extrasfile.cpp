@@ -60,29 +60,6 @@ private Q_SLOTS:
         QVERIFY(ExtrasFile::read(m_path) == expected);
     }
 
-    // Every switch and every option of every choice, as the table lists them.
-    void everyExtraReadsBack()
-    {
-        Extras all;
-        QList<const ExtraRow *> choices;
-        for (const ExtraRow &row : ExtrasTable::rows()) {
-            if (row.kind == ExtraKind::Switch)
-                all.setValue(row.extra, 1);
-            else if (row.kind == ExtraKind::Choice)
-                choices << &row;
-        }
-        for (const ExtraRow *choice : choices) {
-            for (const ExtraChoice &option : choice->choices) {
-                all.setValue(choice->extra, option.value);
-                QVERIFY(ExtrasFile::write(m_path, all).ok);
-                QVERIFY(ExtrasFile::read(m_path) == all);
-            }
-        }
-        QVERIFY(ExtrasFile::write(m_path, {}).ok);
-        QVERIFY(ExtrasFile::read(m_path) == Extras{});
-        QVERIFY(fileBytes(m_path).startsWith("[Extras]"));
-    }
-
     // A stored list keeps a teacher's words, umlauts and blanks included, and "Alle Extras aus"
     // never clears it.
     void storedListSurvivesAllOff()

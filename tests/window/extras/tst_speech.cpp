@@ -3,8 +3,6 @@
 #include "windowfixture.h"
 #include "windowtexts.h"
 
-#include <QMenu>
-
 using namespace std::chrono_literals;
 using Call = RecordingSpeaker::Call;
 
@@ -40,15 +38,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<QByteArray>("extras");
-        QTest::addColumn<QString>("how"); // an entry's caption, or "button"
+        QTest::addColumn<QString>("how"); // an entry's caption
         QTest::addColumn<Call>("said");
         const auto word = [](const QString &w) { return Call{u"say"_s, {w}, 0ms}; };
         const auto syllables = [](const QStringList &s) { return Call{u"say"_s, s, 350ms}; };
         const QByteArray none = "";
         QTest::addRow("word") << "Ba-na-ne"_ba << none << WindowTexts::readWordEntry
                               << word(u"Banane"_s);
-        QTest::addRow("button") << "Ba-na-ne"_ba
-                                << "SpeakerButton=true"_ba << u"button"_s << word(u"Banane"_s);
         QTest::addRow("syllables by the teacher's marks")
             << "Ba-na-ne"_ba << none << WindowTexts::readSyllablesEntry
             << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
@@ -78,10 +74,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
             QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->word(), QString::fromLatin1(entry));
-        if (how == u"button"_s)
-            QTest::mouseClick(button(), Qt::LeftButton);
-        else
-            menu()->entry(how)->trigger();
+        menu()->entry(how)->trigger();
         QCOMPARE(says(), QList<Call>{said});
     }
 
@@ -101,81 +94,44 @@ private Q_SLOTS:
         QCOMPARE(says().size(), 1);
     }
 
-    // Without a speech service the entries and the button are disabled and say why; the
-    // service is asked for only when the menu opens or the button is on, never at start.
-    void unavailableSpeechIsDisabledWithItsReason()
+    // Without a speech service or a German voice the entries and the button are disabled and
+    // say why. After a stall the button stays usable and a click tries again (it stayed
+    // disabled, and got no clicks, until the menu was opened). The service is asked for only
+    // once the menu opens or the window with the button is up, never before.
+    void readiness_data()
     {
-        f->write(WindowTexts::extrasFile, "[Extras]\nSlowSpeech=true\n");
-        f->open();
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("stalled");
+        QTest::addRow("ready") << QString() << false;
+        QTest::addRow("no German voice") << WindowTexts::speechNoGermanVoice << false;
+        QTest::addRow("stalled") << WindowTexts::speechNoSound << true;
+    }
+
+    void readiness()
+    {
+        QFETCH(QString, reason);
+        QFETCH(bool, stalled);
+        f->write(WindowTexts::extrasFile, "[Extras]\nSlowSpeech=true\nSpeakerButton=true\n");
+        f->open("Ro-se\r\n");
         QVERIFY(!f->speaker.calls.contains(Call{u"prepare"_s}));
         QVERIFY(f->speaker.calls.contains((Call{u"slow"_s, {}, 0ms, true})));
-        f->speaker.setReason(WindowTexts::speechNoGermanVoice);
+        f->speaker.setReason(reason, stalled);
+        const bool ready = reason.isEmpty();
         for (const QString &caption :
              {WindowTexts::readWordEntry, WindowTexts::readSyllablesEntry,
               WindowTexts::slowSpeechEntry, WindowTexts::speakerButtonEntry}) {
-            QVERIFY(!menu()->entry(caption)->isEnabled());
-            QCOMPARE(menu()->entry(caption)->toolTip(), WindowTexts::speechNoGermanVoice);
+            QCOMPARE(menu()->entry(caption)->isEnabled(), ready);
+            QCOMPARE(menu()->entry(caption)->toolTip(), ready ? caption : reason);
         }
-        QVERIFY(!button()->isEnabled());
-        QCOMPARE(button()->toolTip(), WindowTexts::speechNoGermanVoice);
+        QCOMPARE(button()->isEnabled(), ready || stalled);
+        QCOMPARE(button()->toolTip(), ready ? WindowTexts::speakerTooltip : reason);
+        if (button()->isEnabled()) {
+            QTest::mouseClick(button(), Qt::LeftButton);
+            QCOMPARE(says(), QList<Call>{(Call{u"say"_s, {u"Rose"_s}, 0ms})});
+        }
         emit menu()->aboutToShow();
         QCOMPARE(f->speaker.calls.last().what, u"prepare"_s);
-        f->speaker.setReason({});
-        QVERIFY(menu()->entry(WindowTexts::readWordEntry)->isEnabled());
-        QVERIFY(button()->isEnabled());
-        QCOMPARE(button()->toolTip(), WindowTexts::speakerTooltip);
         QVERIFY(f->dialogs.boxes.isEmpty());
-    }
-
-    // After a stall the button stays usable and a click tries again (it stayed disabled, and
-    // got no clicks, until the menu was opened); a missing voice disables it.
-    void stallKeepsTheButton_data()
-    {
-        QTest::addColumn<bool>("stalled");
-        QTest::addRow("stalled") << true;
-        QTest::addRow("no German voice") << false;
-    }
-
-    void stallKeepsTheButton()
-    {
-        QFETCH(bool, stalled);
-        f->write(WindowTexts::extrasFile, "[Extras]\nSpeakerButton=true\n");
-        f->speaker.setReason({});
-        QVERIFY(f->openShown());
-        f->speaker.setReason(
-            stalled ? WindowTexts::speechNoSound : WindowTexts::speechNoGermanVoice, stalled);
-        QCOMPARE(button()->isEnabled(), stalled);
-        if (stalled) {
-            QTest::mouseClick(button(), Qt::LeftButton);
-            QCOMPARE(says().size(), 1);
-        }
-    }
-
-    // The button stands in the free band of the bottom row in every width mode, as tall as the
-    // band allows, and overlaps no other control; off, the row is as ever.
-    void buttonOverlapsNothing_data()
-    {
-        QTest::addColumn<Control>("width");
-        QTest::addRow("narrow") << Control::NarrowButton;
-        QTest::addRow("medium") << Control::MediumButton;
-        QTest::addRow("wide") << Control::WideButton;
-    }
-
-    void buttonOverlapsNothing()
-    {
-        QFETCH(Control, width);
-        f->write(WindowTexts::extrasFile, "[Extras]\nSpeakerButton=true\n");
-        QVERIFY(f->openShown());
-        f->click(width);
-        const QRect place = button()->geometry();
-        QVERIFY(button()->isVisible());
-        QVERIFY(place.top() >= f->field()->geometry().bottom() + 1);
-        QVERIFY(place.bottom() < f->window->height());
-        QVERIFY(place.height() >= 28);
-        for (QWidget *other : f->window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (other != button() && other->isVisible() && !qobject_cast<QMenu *>(other))
-                QVERIFY2(!other->geometry().intersects(place), qPrintable(other->objectName()));
-        }
     }
 };
 

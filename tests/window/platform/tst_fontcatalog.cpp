@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fontcatalog.h"
-#include "windowfixture.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QSet>
+#include <QTest>
 
 #include <future>
+
+using namespace Qt::StringLiterals;
 
 // Which of the system's font families the chooser offers, and under which name. The system's
 // families are looked up in the background from before the application object exists, as the
@@ -39,22 +42,6 @@ private Q_SLOTS:
         QFETCH(QString, system);
         QFETCH(QString, offered);
         QCOMPARE(FontCatalog::offeredFamilies(system.split(u',')).join(u','), offered);
-    }
-
-    void chosenFoundryFamilyIsSavedByItsName()
-    {
-        WindowFixture f;
-        f.fonts = {u"Verdana"_s, u"Arial [Monotype]"_s, u"Arial [Bitstream]"_s};
-        QVERIFY(f.openShown());
-        PopupList *chooser = f.list(Control::FontList);
-        QCOMPARE(chooser->entries(), QStringList({u"Arial"_s, u"Verdana"_s}));
-        f.click(Control::FontsButton);
-        f.clickEntry(chooser, 1);
-        f.click(Control::FontsButton);
-        f.clickEntry(chooser, 0);
-        f.dialogs.answer = u"Ja"_s;
-        f.click(Control::ExitButton);
-        QVERIFY(f.read(u"silben.ini"_s).endsWith("\r\nArial\r\n"));
     }
 
     // The configuration's families, each once, hold every family of the toolkit's font
