@@ -80,9 +80,12 @@ ExtrasMenu *ExtrasController::menu()
     m_menu->setObjectName(QStringLiteral("extrasMenu"));
     connect(m_menu, &ExtrasMenu::valueChosen, this, &ExtrasController::choose);
     connect(m_menu, &ExtrasMenu::commandChosen, this, &ExtrasController::run);
-    // The speech service is asked for only when a teacher looks for its entries.
-    connect(m_menu, &QMenu::aboutToShow, this, &ExtrasController::prepareSpeech);
-    updateMenu();
+    // The menu reads the extras as they stand when it is about to show; the speech service is
+    // asked for only when a teacher looks for its entries.
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        prepareSpeech();
+        showStateInMenu();
+    });
     return m_menu;
 }
 
@@ -187,11 +190,16 @@ int ExtrasController::valueInEffect(Extra extra) const
     return m_extras.value(extra);
 }
 
-// The menu shows the extras as they stand when it is built, and every change after.
+// What changes while the menu is open (the speech service answers, the patterns are in) reaches
+// it at once; a closed menu reads the state when it opens next.
 void ExtrasController::updateMenu()
 {
-    if (!m_menu)
-        return;
+    if (m_menu && m_menu->isVisible())
+        showStateInMenu();
+}
+
+void ExtrasController::showStateInMenu()
+{
     for (const ExtraRow &row : ExtrasTable::rows()) {
         const Availability available = needsMet(row.needs);
         m_menu->showEntry(row.extra, {valueInEffect(row.extra), available.met, available.reason});

@@ -58,7 +58,8 @@ public:
     // teacher's own marks gets school syllables once the patterns are in.
     QString drawnEntry(const QString &entry) const;
 
-    // The word field's menu of extras, built the first time it is asked for.
+    // The word field's menu of extras, built the first time it is asked for; it shows the
+    // extras as they stand from its next opening on.
     ExtrasMenu *menu();
 
 signals:
@@ -85,6 +86,7 @@ private:
     Availability needsMet(ExtraNeeds needs) const;
     int valueInEffect(Extra extra) const;
     void updateMenu();
+    void showStateInMenu();
     void showCue();
     void showNoWordSign();
 

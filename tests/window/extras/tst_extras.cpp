@@ -178,13 +178,17 @@ private Q_SLOTS:
 
     // Without the patterns the entry is disabled and says why, and counts as off for this run:
     // unchecked and out of the cue (both said "on" before). trabelo.ini keeps it on, also
-    // through another choice, for a later run that has the patterns.
+    // through another choice, for a later run that has the patterns. The news reaches a menu
+    // that is open as it comes.
     void missingPatternsTurnTheEntryOffForTheRun()
     {
         f->markers = [] { return SyllableMarker::Loaded{nullptr, u"Die Silbenmuster fehlen."_s}; };
         f->write(WindowTexts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
         f->open("Oma\r\n").show(); // the patterns load once the window is up
-        QAction *entry = menu()->entry(WindowTexts::automaticSyllablesEntry);
+        ExtrasMenu *open = f->window->findChild<ExtrasController *>()->menu();
+        open->popup(f->window->pos());
+        QAction *entry = open->entry(WindowTexts::automaticSyllablesEntry);
+        QVERIFY(entry->isEnabled());
         QTRY_VERIFY(!entry->isEnabled());
         QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
         QVERIFY(!entry->isChecked());
