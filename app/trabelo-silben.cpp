@@ -3,9 +3,9 @@
 // result by hand. Reads the files named as arguments one after another, or standard input,
 // and writes every line marked to standard output as a word list Trabelo reads: UTF-8, CR LF.
 
+#include "commandtexts.h"
 #include "syllablemarker.h"
 #include "textcodec.h"
-#include "texts.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,21 +90,21 @@ bool readFile(const QString &name, QByteArray &bytes)
 {
     const QFileInfo info(name);
     if (!info.exists()) {
-        complain(Texts::markerCommandFileMissing.arg(name));
+        complain(CommandTexts::markerCommandFileMissing.arg(name));
         return false;
     }
     if (info.isDir()) {
-        complain(Texts::markerCommandFileIsFolder.arg(name));
+        complain(CommandTexts::markerCommandFileIsFolder.arg(name));
         return false;
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        complain(Texts::markerCommandFileUnreadable.arg(name));
+        complain(CommandTexts::markerCommandFileUnreadable.arg(name));
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        complain(Texts::markerCommandFileUnreadable.arg(name));
+        complain(CommandTexts::markerCommandFileUnreadable.arg(name));
         return false;
     }
     return true;
@@ -127,18 +127,18 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Trabelo"));
     const Arguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
     if (arguments.help) {
-        write(stdout, Texts::markerCommandHelp);
+        write(stdout, CommandTexts::markerCommandHelp);
         return Success;
     }
     if (!arguments.unknownOption.isEmpty()) {
-        complain(Texts::markerCommandUnknownOption.arg(arguments.unknownOption));
+        complain(CommandTexts::markerCommandUnknownOption.arg(arguments.unknownOption));
         return Unusable;
     }
 
     const SyllableMarker::Loaded loaded = SyllableMarker::load(
         SyllableMarker::defaultPatternsPath(), SyllableMarker::defaultCachePath());
     if (!loaded.marker) {
-        complain(Texts::markerCommandPrefix + loaded.error);
+        complain(CommandTexts::markerCommandPrefix + loaded.error);
         return Unusable;
     }
 

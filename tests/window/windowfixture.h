@@ -2,6 +2,7 @@
 #pragma once
 
 #include "buttonlabel.h"
+#include "extras/extrascontroller.h"
 #include "layouttable.h"
 #include "mainwindow.h"
 #include "popuplist.h"
@@ -91,6 +92,13 @@ struct WindowFixture
     PopupList *list(Control control) const { return get<PopupList>(control); }
     WordField *field() const { return get<WordField>(Control::WordField); }
     QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
+    // The extras menu as it opens, showing the extras as they stand.
+    ExtrasMenu *menu() const
+    {
+        ExtrasMenu *menu = window->findChild<ExtrasController *>()->menu();
+        emit menu->aboutToShow();
+        return menu;
+    }
     void click(Control control) const { QTest::mouseClick(label(control), Qt::LeftButton); }
     // Clicks the entry of an opened list as a user would, on its viewport.
     static void clickEntry(PopupList *list, int row)
