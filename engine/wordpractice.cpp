@@ -3,7 +3,6 @@
 
 #include "alphabeticalorder.h"
 #include "charactercase.h"
-#include "letterfilter.h"
 #include "wordlistfile.h"
 
 #include <algorithm>
@@ -35,15 +34,26 @@ void WordPractice::setRandomSource(RandomSource source)
         m_random = [this] { return m_generator.generateDouble(); };
 }
 
+QStringList WordPractice::passingEntries() const
+{
+    return passingEntries(WordListFile::read(m_folder, m_wordListFileName).lines);
+}
+
+QStringList WordPractice::passingEntries(const QStringList &lines) const
+{
+    const LetterFilter filter(m_letterSequence, m_filterRules);
+    QStringList passing;
+    for (const QString &line : lines)
+        filter.appendPassing(line, passing);
+    return passing;
+}
+
 void WordPractice::loadWordList()
 {
-    const LetterFilter filter(m_letterSequence);
     m_queue.clear();
-
     WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName);
     m_wordListError = file.message;
-    for (const QString &line : std::as_const(file.lines))
-        filter.appendPassing(line, m_queue);
+    m_queue = passingEntries(file.lines);
     file.lines.clear();
 
     if (m_orderMode == OrderMode::Alphabetical) {
@@ -56,11 +66,12 @@ void WordPractice::loadWordList()
 void WordPractice::sortQueue(const QByteArray &fileBytes)
 {
     const QLocale locale;
-    const bool same =
-        m_lastSorted.fileBytes == fileBytes && m_lastSorted.letterSequence == m_letterSequence &&
-        m_lastSorted.locale == locale && qsizetype(m_lastSorted.order.size()) == m_queue.size();
+    const bool same = m_lastSorted.fileBytes == fileBytes &&
+                      m_lastSorted.letterSequence == m_letterSequence &&
+                      m_lastSorted.filterRules == m_filterRules && m_lastSorted.locale == locale &&
+                      qsizetype(m_lastSorted.order.size()) == m_queue.size();
     if (!same)
-        m_lastSorted = {fileBytes, m_letterSequence, locale,
+        m_lastSorted = {fileBytes, m_letterSequence, m_filterRules, locale,
                         AlphabeticalOrder(locale).order(m_queue)};
     AlphabeticalOrder::arrange(m_queue, m_lastSorted.order);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letterfilter.h"
 #include "texts.h"
 
 #include <QDir>
@@ -36,6 +37,10 @@ public:
     // Sets the sequence as it stands; takes effect at the next load.
     void setLetterSequence(const QString &sequence) { m_letterSequence = sequence; }
 
+    const LetterFilter::Rules &filterRules() const { return m_filterRules; }
+    // Sound units and sight words, as the teacher switched them; take effect at the next load.
+    void setFilterRules(const LetterFilter::Rules &rules) { m_filterRules = rules; }
+
     OrderMode orderMode() const { return m_orderMode; }
     QString orderModeCaption() const;
 
@@ -56,6 +61,12 @@ public:
 
     void setRandomSource(RandomSource source);
     void seedRandom(quint32 seed) { m_generator.seed(seed); }
+
+    // The entries of the word list that pass the letter filter as it stands now (the letter
+    // sequence with the filter rules), in file order: what a load queues before it sorts. Reads
+    // the file; none when it cannot be read. Every caller that wants the passing entries goes
+    // through here, so none can miss a rule.
+    QStringList passingEntries() const;
 
     // Rebuilds the queue from the word-list file through the letter filter, sorted in the
     // mode "nach A B C". Leaves the current word and the count alone.
@@ -87,21 +98,24 @@ signals:
 private:
     static QString countText(qsizetype remaining);
     qsizetype nextPosition();
+    QStringList passingEntries(const QStringList &lines) const;
     void sortQueue(const QByteArray &fileBytes);
 
     // What the last alphabetical load sorted, and the order it found. The same file bytes,
-    // letter sequence and locale give the same queue, so its order is reused as long as they
-    // stay the same; the file is still read at every load.
+    // letter sequence, filter rules and locale give the same queue, so its order is reused as
+    // long as they stay the same; the file is still read at every load.
     struct SortedLoad
     {
         QByteArray fileBytes;
         QString letterSequence;
+        LetterFilter::Rules filterRules;
         QLocale locale;
         std::vector<qsizetype> order;
     };
 
     QDir m_folder;
     QString m_letterSequence = Texts::letterSequencePlaceholder;
+    LetterFilter::Rules m_filterRules;
     OrderMode m_orderMode = OrderMode::Alphabetical;
     QString m_wordListFileName = Texts::defaultWordListFile;
     QString m_wordListError;
