@@ -35,6 +35,16 @@ QString MessageBoxDialogs::askText(QWidget *parent, const QString &title, const 
     return ok ? entered : QString();
 }
 
+std::optional<QString> MessageBoxDialogs::editText(QWidget *parent, const QString &title,
+                                                   const QString &prompt, const QString &text)
+{
+    useGermanButtons();
+    bool ok = false;
+    const QString edited =
+        QInputDialog::getMultiLineText(parent, title, withLineBreaks(prompt), text, &ok);
+    return ok ? std::optional(edited) : std::nullopt;
+}
+
 void MessageBoxDialogs::useGermanButtons()
 {
     if (m_germanTried)
