@@ -71,17 +71,14 @@ template <typename Allows> bool LetterFilter::readable(QStringView text, Allows 
     // From the left, the longest unit that starts at each place, else one character.
     UserCharacters walk(text);
     for (qsizetype i = 0; i < text.size();) {
-        const SoundUnits::Found unit = SoundUnits::at(text, i, walk);
-        if (unit.unit != 0) {
-            if ((m_knownUnits & unit.unit) == 0)
-                return false;
-            i = unit.end;
-            continue;
-        }
         const qsizetype end = walk.endOf(i);
-        if (!allows(text.sliced(i, end - i)))
+        const SoundUnits::Found found = end > i + 1 || SoundUnits::mayStartAt(text, i)
+                                            ? SoundUnits::at(text, i, walk)
+                                            : SoundUnits::Found{0, end};
+        if (found.unit != 0 ? (m_knownUnits & found.unit) == 0
+                            : !allows(text.sliced(i, found.end - i)))
             return false;
-        i = end;
+        i = found.end;
     }
     return true;
 }

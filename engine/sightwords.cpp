@@ -13,10 +13,10 @@ bool mayCompose(QStringView text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; });
 }
 
-// The marks that always pass, hyphens aside (those go everywhere).
+// The marks that always pass.
 bool isEdgeMark(QChar c)
 {
-    return QStringView(u".:!?,;=").contains(c);
+    return QStringView(u".:!?,;-=").contains(c);
 }
 
 } // namespace
@@ -37,13 +37,18 @@ bool SightWords::contains(QStringView word) const
 
 QString SightWords::key(QStringView word)
 {
-    QString bare = word.toString().remove(u'-');
-    qsizetype first = 0, last = bare.size();
-    while (first < last && isEdgeMark(bare[first]))
+    // Marks and hyphens at the edges go; then the hyphens inside.
+    qsizetype first = 0, last = word.size();
+    while (first < last && isEdgeMark(word[first]))
         ++first;
-    while (last > first && isEdgeMark(bare[last - 1]))
+    while (last > first && isEdgeMark(word[last - 1]))
         --last;
-    bare = bare.sliced(first, last - first);
+    QString bare;
+    bare.reserve(last - first);
+    for (const QChar c : word.sliced(first, last - first)) {
+        if (c != u'-')
+            bare.append(c);
+    }
     if (mayCompose(bare))
         bare = bare.normalized(QString::NormalizationForm_C);
     return CharacterCase::lower(bare);

@@ -4,46 +4,24 @@
 #include "charactercase.h"
 
 #include <algorithm>
-#include <array>
-#include <bitset>
+#include <cstdint>
 #include <iterator>
+#include <optional>
 
 namespace {
-
-struct Unit
-{
-    std::u16string_view letters; // lower case
-    bool onlyAtSyllableStart = false;
-};
-
-// Longer units first: at each place the longest one that starts there is taken (sch, not ch).
-constexpr std::array<Unit, 16> units = {{
-    {u"sch"},
-    {u"chs"},
-    {u"ch"},
-    {u"ck"},
-    {u"ei"},
-    {u"ai"},
-    {u"au"},
-    {u"eu"},
-    {u"äu"},
-    {u"ie"},
-    {u"qu"},
-    {u"pf"},
-    {u"tz"},
-    {u"ph"},
-    {u"sp", true},
-    {u"st", true},
-}};
-constexpr std::size_t longestUnit = 3;
 
 constexpr SoundUnits::Set bit(std::size_t index)
 {
     return SoundUnits::Set(1) << index;
 }
 
-// What a character is as a letter of a unit: itself lower-cased, a decomposed ä as ä; 0 for
-// a character that cannot be one.
+// A character as a letter of a unit: lower-cased, a decomposed ä as ä; 0 when it is none.
+struct Letter
+{
+    char16_t letter = 0;
+    qsizetype end = 0; // where the character ends
+};
+
 char16_t unitLetter(QStringView character)
 {
     QString composed;
@@ -53,22 +31,37 @@ char16_t unitLetter(QStringView character)
     }
     if (character.size() != 1)
         return 0;
-    const char32_t lower = QChar::toLower(char32_t(character[0].unicode()));
-    return lower <= 0xff ? char16_t(lower) : 0;
+    const char16_t c = character[0].unicode();
+    if (c < 0x80) // the bulk of every list, without a look into the case tables
+        return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+    const char32_t lower = QChar::toLower(char32_t(c));
+    return lower < 0x100 ? char16_t(lower) : 0;
 }
 
-// A quick no for most characters, from the units' first letters.
-bool mayStartUnit(QChar c)
+Letter letterAt(QStringView text, qsizetype position, UserCharacters &walk)
 {
-    static const std::bitset<0x100> starts = [] {
-        std::bitset<0x100> first;
-        for (const Unit &unit : units) {
-            first.set(unit.letters[0]);
-            first.set(QChar::toUpper(char32_t(unit.letters[0])));
-        }
-        return first;
-    }();
-    return c.unicode() < starts.size() && starts[c.unicode()];
+    if (position >= text.size())
+        return {};
+    const qsizetype end = walk.endOf(position);
+    return {unitLetter(text.sliced(position, end - position)), end};
+}
+
+// The places in the table of the units that begin with each letter, in the table's order.
+struct Candidates
+{
+    std::array<std::uint8_t, 4> places{};
+    std::size_t count = 0;
+};
+
+template <std::size_t size, typename Units>
+constexpr std::array<Candidates, size> byFirstLetter(const Units &units)
+{
+    std::array<Candidates, size> table{};
+    for (std::size_t place = 0; place < units.size(); ++place) {
+        Candidates &first = table[units[place].letters[0]];
+        first.places[first.count++] = std::uint8_t(place);
+    }
+    return table;
 }
 
 } // namespace
@@ -94,25 +87,26 @@ SoundUnits::Sequence SoundUnits::split(QStringView sequence)
 
 SoundUnits::Found SoundUnits::at(QStringView text, qsizetype position, UserCharacters &walk)
 {
-    if (!mayStartUnit(text[position]))
-        return {};
-    std::array<char16_t, longestUnit> letters{};
-    std::array<qsizetype, longestUnit> ends{};
-    std::size_t count = 0;
-    for (qsizetype i = position; count < longestUnit && i < text.size(); ++count) {
-        ends[count] = walk.endOf(i);
-        letters[count] = unitLetter(text.sliced(i, ends[count] - i));
-        i = ends[count];
-    }
+    static constexpr std::array<Candidates, latin1> candidatesOf = byFirstLetter<latin1>(units);
+    const Letter first = letterAt(text, position, walk);
+    const Candidates &candidates = candidatesOf[first.letter];
+    if (candidates.count == 0)
+        return {0, first.end};
     const bool syllableStart =
         position == 0 || text[position - 1] == u'-' || text[position - 1] == u' ';
-    for (std::size_t index = 0; index < units.size(); ++index) {
-        const Unit &unit = units[index];
-        const std::size_t length = unit.letters.size();
-        if (length > count || (unit.onlyAtSyllableStart && !syllableStart))
+    const Letter second = letterAt(text, first.end, walk);
+    std::optional<Letter> third;
+    for (std::size_t i = 0; i < candidates.count; ++i) {
+        const std::size_t place = candidates.places[i];
+        const Unit &unit = units[place];
+        if ((unit.onlyAtSyllableStart && !syllableStart) || unit.letters[1] != second.letter)
             continue;
-        if (std::equal(unit.letters.begin(), unit.letters.end(), letters.begin()))
-            return {bit(index), ends[length - 1]};
+        if (unit.letters.size() == 2)
+            return {bit(place), second.end};
+        if (!third)
+            third = letterAt(text, second.end, walk);
+        if (unit.letters[2] == third->letter)
+            return {bit(place), third->end};
     }
-    return {};
+    return {0, first.end};
 }
