@@ -25,9 +25,9 @@ private Q_SLOTS:
         QTest::addRow("input, OK") << u"input"_s << u"b\r"_s << u"Abbrechen OK: b"_s;
         QTest::addRow("input, OK on nothing") << u"input"_s << u"\b\r"_s << u"Abbrechen OK: "_s;
         QTest::addRow("input, Cancel") << u"input"_s << u"b\x1b"_s << u"Abbrechen OK: "_s;
-        // The text is selected at first; Return breaks the line, and OK is clicked. Only
-        // Cancel gives nothing, unlike an OK on an emptied field.
-        QTest::addRow("lines, OK") << u"lines"_s << u"\rb"_s << u"Abbrechen OK: \nb"_s;
+        // Typing adds to the text; Return breaks the line, and OK is clicked. Only Cancel
+        // gives nothing, unlike an OK on an emptied field.
+        QTest::addRow("lines, OK") << u"lines"_s << u"\rb"_s << u"Abbrechen OK: a\nb"_s;
         QTest::addRow("lines, OK on nothing") << u"lines"_s << u"\b"_s << u"Abbrechen OK: "_s;
         QTest::addRow("lines, Cancel") << u"lines"_s << u"b\x1b"_s << u"Abbrechen OK: none"_s;
     }
