@@ -37,6 +37,9 @@ public:
         SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
         // Reads aloud, for the extras. Not owned, must outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // Gives the syllable marker kept from an earlier run, for the extras.
+        SyllableMarkerLoader::KeptSource keptMarkerSource =
+            &SyllableMarkerLoader::keptSystemPatterns;
     };
 
     // Builds the window and runs the start-up: centred, font chooser filled, settings and

@@ -62,6 +62,7 @@ struct WindowFixture
         static const SyllableMarker::Loaded loaded = SyllableMarkerLoader::loadSystemPatterns();
         return loaded;
     };
+    SyllableMarkerLoader::KeptSource kept = &SyllableMarkerLoader::keptSystemPatterns;
 
     void write(const QString &name, const QByteArray &bytes) const
     {
@@ -73,7 +74,7 @@ struct WindowFixture
     {
         write(u"SILBEN.TXT"_s, words);
         window.reset(new MainWindow(
-            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker}));
+            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker, kept}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

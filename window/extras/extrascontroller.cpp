@@ -26,8 +26,8 @@ constexpr std::chrono::milliseconds syllablePause{350};
 ExtrasController::ExtrasController(const Services &services, WordPractice *practice,
                                    WordField *field, QWidget *window)
     : QObject(window), m_dialogs(services.dialogs), m_speaker(services.speaker),
-      m_practice(practice), m_field(field), m_window(window),
-      m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
+      m_keptMarkerSource(services.keptMarkerSource), m_practice(practice), m_field(field),
+      m_window(window), m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
       m_flash(new FlashReading(field, this)), m_cue(new ButtonLabel(window)),
       m_speakerButton(new SpeakerButton(window))
 {
@@ -55,9 +55,17 @@ QString ExtrasController::path() const
     return m_practice->folder().filePath(WindowTexts::extrasFile);
 }
 
+void ExtrasController::prepare(const QDir &folder)
+{
+    if (ExtrasFile::read(folder.filePath(WindowTexts::extrasFile)).isOn(Extra::AutomaticSyllables))
+        SyllableMarkerLoader::prepareKeptSystemPatterns();
+}
+
 void ExtrasController::load()
 {
     m_extras = ExtrasFile::read(path());
+    if (m_extras.isOn(Extra::AutomaticSyllables) && m_keptMarkerSource)
+        m_markerLoader->adopt(m_keptMarkerSource());
     apply();
 }
 

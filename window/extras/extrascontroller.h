@@ -14,6 +14,7 @@ class SpeakerButton;
 class UserDialogs;
 class WordField;
 class WordPractice;
+class QDir;
 
 // The extras of the main window, in one place: it owns their state and "trabelo.ini", the word
 // field's menu of extras, and what each extra does (flash reading, the syllable patterns, the
@@ -37,7 +38,15 @@ public:
         // Reads aloud; asked to connect only once a speech extra is used. Not owned, must
         // outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // The syllable marker kept from an earlier run; called at start-up when the automatic
+        // syllables are on. Without it, markerSource alone loads.
+        SyllableMarkerLoader::KeptSource keptMarkerSource;
     };
+
+    // A start-up measure: when "trabelo.ini" of folder has the automatic syllables on, their
+    // patterns kept from an earlier run start loading on a thread of their own, for
+    // SyllableMarkerLoader::keptSystemPatterns(). Needs the application's name.
+    static void prepare(const QDir &folder);
 
     // Lays out the extras' own controls on the window (the cue and the speaker button, hidden
     // while their extras are off) and takes the word field's right click. The engine and the
@@ -46,7 +55,8 @@ public:
                      QWidget *window);
 
     // Reads "trabelo.ini" of the working folder and puts it into effect: part of the start-up,
-    // before the first word.
+    // before the first word. Patterns kept from an earlier run are taken at once, so that the
+    // first word is drawn with its syllables.
     void load();
     // The window is up: work that takes seconds (the patterns, the speech service) may start,
     // on threads of its own, so that an extra never delays the window.
@@ -102,6 +112,7 @@ private:
 
     UserDialogs *m_dialogs;
     Speaker *m_speaker;
+    SyllableMarkerLoader::KeptSource m_keptMarkerSource;
     WordPractice *m_practice;
     WordField *m_field;
     QWidget *m_window;
