@@ -94,6 +94,93 @@ private Q_SLOTS:
         QCOMPARE(says().size(), 1);
     }
 
+    // The band waits for the service to start each part, moves with each start and goes after
+    // the last; it stands behind the letters of the part being said, blanks between words
+    // parting syllables as they do for the reading.
+    void bandFollowsTheParts_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QList<TextSpan>>("bands"); // in " Banane", as the field draws it
+        QTest::addRow("syllables") << "Ba-na-ne"_ba << WindowTexts::readSyllablesEntry
+                                   << QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}};
+        QTest::addRow("syllables of two words")
+            << "Mi-mi malt"_ba << WindowTexts::readSyllablesEntry
+            << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
+        QTest::addRow("whole word")
+            << "Ba-na-ne"_ba << WindowTexts::readWordEntry << QList<TextSpan>{{1, 6}};
+    }
+
+    void bandFollowsTheParts()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, how);
+        QFETCH(QList<TextSpan>, bands);
+        f->speaker.setReason({});
+        f->open(entry + "\r\n");
+        for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
+            QTest::mouseClick(f->field(), Qt::LeftButton);
+        menu()->entry(how)->trigger();
+        QCOMPARE(says().size(), 1);
+        QCOMPARE(says().front().parts.size(), bands.size());
+        QVERIFY(f->field()->highlight().isEmpty()); // asked for, not yet heard
+        for (int part = 0; part < bands.size(); ++part) {
+            emit f->speaker.partStarted(part);
+            QCOMPARE(f->field()->highlight(), bands[part]);
+        }
+        emit f->speaker.finished();
+        QVERIFY(f->field()->highlight().isEmpty());
+    }
+
+    // Whatever ends the reading takes the band away at once: a new word, a click or a key
+    // (also when no next word comes), "Alle Extras aus", a box over the window.
+    void stopEndsTheBand_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("wordLeft");
+        QTest::addRow("click, next word") << u"click"_s << true;
+        QTest::addRow("click, no word left") << u"click"_s << false;
+        QTest::addRow("key, no word left") << u"key"_s << false;
+        QTest::addRow("all extras off") << WindowTexts::allExtrasOffEntry << true;
+        QTest::addRow("box over the window") << u"box"_s << true;
+    }
+
+    void stopEndsTheBand()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, wordLeft);
+        f->speaker.setReason({});
+        f->open("Ba-na-ne\r\nRo-se\r\n").show();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        emit f->speaker.partStarted(1);
+        QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
+        if (!wordLeft) {
+            QTest::mouseClick(f->field(), Qt::LeftButton); // "Ro-se", the last
+            menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+            emit f->speaker.partStarted(1);
+            QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
+            f->write(u"SILBEN.TXT"_s, "xyz\r\n"); // the next load finds nothing
+        }
+        const QString word = f->word();
+        f->speaker.calls.clear();
+        TextSpan underTheBox{-1, -1};
+        f->dialogs.onBox = [&] { underTheBox = f->field()->highlight(); };
+        if (how == u"click"_s)
+            QTest::mouseClick(f->field(), Qt::LeftButton);
+        else if (how == u"key"_s)
+            QTest::keyClick(f->window->windowHandle(), Qt::Key_Space);
+        else if (how == u"box"_s)
+            f->click(Control::LetterEntryButton);
+        else
+            menu()->entry(how)->trigger();
+        QCOMPARE(f->word() != word, how == u"click"_s && wordLeft);
+        QVERIFY(f->field()->highlight().isEmpty());
+        QVERIFY(f->speaker.calls.contains(Call{u"stop"_s}));
+        if (how == u"box"_s)
+            QVERIFY(underTheBox.isEmpty());
+    }
+
     // Without a speech service or a German voice the entries and the button are disabled and
     // say why. After a stall the button stays usable and a click tries again (it stayed
     // disabled, and got no clicks, until the menu was opened). The service is asked for only
