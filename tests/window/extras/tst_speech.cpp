@@ -3,6 +3,8 @@
 #include "windowfixture.h"
 #include "windowtexts.h"
 
+#include <QSignalSpy>
+
 using namespace std::chrono_literals;
 using Call = RecordingSpeaker::Call;
 
@@ -150,22 +152,15 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(bool, wordLeft);
         f->speaker.setReason({});
-        f->open("Ba-na-ne\r\nRo-se\r\n").show();
+        f->open("Ba-na-ne\r\n").show();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        if (!wordLeft)
+            f->write(u"SILBEN.TXT"_s, "xyz\r\n"); // the next load finds nothing
+        QSignalSpy shown(f->window->findChild<WordPractice *>(), &WordPractice::wordShown);
         menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
         emit f->speaker.partStarted(1);
         QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
-        if (!wordLeft) {
-            QTest::mouseClick(f->field(), Qt::LeftButton); // "Ro-se", the last
-            menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
-            emit f->speaker.partStarted(1);
-            QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
-            f->write(u"SILBEN.TXT"_s, "xyz\r\n"); // the next load finds nothing
-        }
-        const QString word = f->word();
         f->speaker.calls.clear();
-        TextSpan underTheBox{-1, -1};
-        f->dialogs.onBox = [&] { underTheBox = f->field()->highlight(); };
         if (how == u"click"_s)
             QTest::mouseClick(f->field(), Qt::LeftButton);
         else if (how == u"key"_s)
@@ -174,11 +169,9 @@ private Q_SLOTS:
             f->click(Control::LetterEntryButton);
         else
             menu()->entry(how)->trigger();
-        QCOMPARE(f->word() != word, how == u"click"_s && wordLeft);
+        QCOMPARE(shown.count(), how == u"click"_s && wordLeft ? 1 : 0);
         QVERIFY(f->field()->highlight().isEmpty());
         QVERIFY(f->speaker.calls.contains(Call{u"stop"_s}));
-        if (how == u"box"_s)
-            QVERIFY(underTheBox.isEmpty());
     }
 
     // Without a speech service or a German voice the entries and the button are disabled and

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -30,22 +29,21 @@ struct SpeechService
     // True once the service listens on its socket.
     bool start()
     {
-        QDir().mkpath(dir.filePath(QStringLiteral("conf")));
-        QFile conf(dir.filePath(QStringLiteral("conf/speechd.conf")));
+        QFile conf(dir.filePath(QStringLiteral("speechd.conf")));
         if (!conf.open(QIODevice::WriteOnly))
             return false;
         conf.write("AudioOutputMethod \"alsa\"\nAudioALSADevice \"file:FILE=" +
                    soundFile().toUtf8() + ",FORMAT=raw\"\n");
         conf.close();
         process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        const auto in = [this](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
+        const QString options = QStringLiteral("--run-single --timeout 0 --log-level 1 "
+                                               "--communication-method unix_socket");
         process.start(QStringLiteral("speech-dispatcher"),
-                      {QStringLiteral("--run-single"), QStringLiteral("--timeout"),
-                       QStringLiteral("0"), QStringLiteral("--communication-method"),
-                       QStringLiteral("unix_socket"), QStringLiteral("--socket-path"), socket(),
-                       QStringLiteral("--config-dir"), in("conf"), QStringLiteral("--log-dir"),
-                       dir.path(), QStringLiteral("--pid-file"), in("pid"),
-                       QStringLiteral("--log-level"), QStringLiteral("1")});
+                      options.split(u' ') + QStringList{QStringLiteral("--socket-path"), socket(),
+                                                        QStringLiteral("--config-dir"), dir.path(),
+                                                        QStringLiteral("--log-dir"), dir.path(),
+                                                        QStringLiteral("--pid-file"),
+                                                        dir.filePath(QStringLiteral("pid"))});
         return QTest::qWaitFor([this] { return QFile::exists(socket()); }, 15000);
     }
 
