@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/qtspeaker.h"
-#include "speechservice.h"
+#include "windowfixture.h"
 #include "windowtexts.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <optional>
+#include <sys/prctl.h>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -18,17 +23,50 @@ class TestQtSpeaker : public QObject
 {
     Q_OBJECT
 
-    SpeechService service;
+    // The desktop's speech service of the test, with its socket, configuration and logs here.
+    QTemporaryDir dir;
+    QProcess service;
+
+    // Where the speech library looks for the service.
+    static void useService(const QString &socket)
+    {
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+    }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(service.start(), "the speech service did not start"); }
-    void cleanupTestCase() { QVERIFY(service.stop()); }
+    // No sound device needed: the service plays into a file (ALSA's file device over its null
+    // device). It ends with the test, also when the test crashes.
+    void initTestCase()
+    {
+        QDir().mkpath(dir.filePath(u"conf"_s));
+        QFile conf(dir.filePath(u"conf/speechd.conf"_s));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("AudioOutputMethod \"alsa\"\nAudioALSADevice \"file:FILE=" +
+                   dir.filePath(u"sound.raw"_s).toUtf8() + ",FORMAT=raw\"\n");
+        conf.close();
+        service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        service.start(u"speech-dispatcher"_s,
+                      {u"--run-single"_s, u"--timeout"_s, u"0"_s, u"--communication-method"_s,
+                       u"unix_socket"_s, u"--socket-path"_s, dir.filePath(u"speechd.sock"_s),
+                       u"--config-dir"_s, dir.filePath(u"conf"_s), u"--log-dir"_s, dir.path(),
+                       u"--pid-file"_s, dir.filePath(u"pid"_s), u"--log-level"_s, u"1"_s});
+        QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(dir.filePath(u"speechd.sock"_s)),
+                                  "the speech service did not start", 15000);
+    }
+    void cleanupTestCase()
+    {
+        service.terminate();
+        if (!service.waitForFinished(3000))
+            service.kill();
+        service.waitForFinished(5000);
+        QCOMPARE(service.state(), QProcess::NotRunning);
+    }
 
     // A German voice, the service's default for the language; a word's syllables reach the
     // speaking state, and a stop reaches the service.
     void saysWordWithGermanVoice()
     {
-        SpeechService::use(service.socket());
+        useService(dir.filePath(u"speechd.sock"_s));
         QtSpeakerOptions options;
         options.connectLimit = 100ms; // shorter than connecting takes: the late answer is taken
         QtSpeaker speaker(options);
@@ -43,7 +81,7 @@ private Q_SLOTS:
         speaker.say({u"Ba"_s, u"na"_s, u"ne"_s}, 50ms);
         QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-+-+-"_s, 10000);
         // The bytes of sound a long text makes, said in full or stopped as it starts.
-        const auto soundOf = [&, file = service.soundFile()](bool stop) {
+        const auto soundOf = [&, file = dir.filePath(u"sound.raw"_s)](bool stop) {
             const qint64 before = QFileInfo(file).size();
             speaking.clear();
             speaker.say({u"Banane "_s.repeated(300)}, 0ms);
@@ -58,11 +96,35 @@ private Q_SLOTS:
         QVERIFY(speaker.isReady());
     }
 
+    // The read-along band follows the service: it is painted behind each of the three
+    // syllables in turn as the service says them, and is gone once the last has been said.
+    void bandFollowsTheService()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeaker speaker;
+        WindowFixture f;
+        f.realSpeaker = &speaker;
+        f.write(u"silben.ini"_s, "abemnr\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
+        f.open("Ba-na-ne\r\n").show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QList<TextSpan> painted;
+        connect(f.field(), &WordField::painted, this, [&](bool blank) {
+            const TextSpan band = f.field()->highlight();
+            if (!blank && !band.isEmpty() && (painted.isEmpty() || painted.last() != band))
+                painted << band;
+        });
+        f.menu(); // opening the menu connects to the service
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.isReady(), 60000);
+        f.menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(painted, (QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}}), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.field()->highlight().isEmpty(), 10000);
+    }
+
     // A part that stalls leaves the speaker to try again: the next say connects anew and says
     // its word once ready, and the speaker counts as stalled, not missing, meanwhile.
     void stalledPartIsTriedAgain()
     {
-        SpeechService::use(service.socket());
+        useService(dir.filePath(u"speechd.sock"_s));
         QtSpeakerOptions options;
         options.partLimit = 1500ms; // shorter than the long text takes: it stalls
         QtSpeaker speaker(options);
@@ -87,8 +149,8 @@ private Q_SLOTS:
     void silentServiceKeepsLoopResponsive()
     {
         std::optional<QLocalServer> silent(std::in_place);
-        QVERIFY(silent->listen(service.dir.filePath(u"silent.sock"_s)));
-        SpeechService::use(silent->fullServerName());
+        QVERIFY(silent->listen(dir.filePath(u"silent.sock"_s)));
+        useService(silent->fullServerName());
         QtSpeakerOptions options;
         options.connectLimit = 3s;
         QtSpeaker speaker(options);
@@ -110,7 +172,7 @@ private Q_SLOTS:
         speaker.say({u"Banane"_s}, 0ms); // safe while unavailable
         speaker.stop();
 
-        SpeechService::use(service.dir.filePath(u"none.sock"_s));
+        useService(dir.filePath(u"none.sock"_s));
         speaker.prepare();
         QCOMPARE(speaker.reason(), WindowTexts::speechConnecting);
         QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechServiceMissing, 5000);
@@ -124,8 +186,8 @@ private Q_SLOTS:
     void exitsCleanlyWithStuckWorker()
     {
         QLocalServer silent;
-        QVERIFY(silent.listen(service.dir.filePath(u"silent.sock"_s)));
-        SpeechService::use(silent.fullServerName());
+        QVERIFY(silent.listen(dir.filePath(u"silent.sock"_s)));
+        useService(silent.fullServerName());
         QProcess helper;
         helper.start(QStringLiteral(SPEAKER_EXIT_HELPER));
         // It quits after 1.5 s; ending takes little more.
@@ -139,5 +201,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestQtSpeaker)
+QTEST_MAIN(TestQtSpeaker)
 #include "tst_qtspeaker.moc"
