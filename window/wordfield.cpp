@@ -73,11 +73,11 @@ void WordField::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     painter.setFont(m_drawnFont);
 
-    // One character at a time, each right after the previous one, as a typewriter would:
-    // a colour change between two characters never moves them.
     const QFontMetricsF metrics(m_drawnFont, this);
     if (!m_highlight.isEmpty())
         painter.fillRect(highlightArea(metrics, area), QColor(highlightColour));
+    // One character at a time, each right after the previous one, as a typewriter would:
+    // a colour change between two characters never moves them.
     const qreal baseline = area.top() + metrics.ascent();
     const qreal arcTop = baseline + metrics.descent() + metrics.lineWidth();
     qreal x = area.left();
