@@ -37,6 +37,14 @@ void WordField::drawColouredWord(const QList<SyllableRun> &runs, const QColor &f
     update();
 }
 
+void WordField::setHighlight(TextSpan span)
+{
+    if (span == m_highlight)
+        return;
+    m_highlight = span;
+    update();
+}
+
 void WordField::setBlank(bool blank)
 {
     if (blank == m_blank)
@@ -65,9 +73,11 @@ void WordField::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     painter.setFont(m_drawnFont);
 
+    const QFontMetricsF metrics(m_drawnFont, this);
+    if (!m_highlight.isEmpty())
+        painter.fillRect(highlightArea(metrics, area), QColor(highlightColour));
     // One character at a time, each right after the previous one, as a typewriter would:
     // a colour change between two characters never moves them.
-    const QFontMetricsF metrics(m_drawnFont, this);
     const qreal baseline = area.top() + metrics.ascent();
     const qreal arcTop = baseline + metrics.descent() + metrics.lineWidth();
     qreal x = area.left();
@@ -102,6 +112,28 @@ void WordField::paintEvent(QPaintEvent *)
             break;
     }
     emit painted(false);
+}
+
+// Where the characters of the highlight stand, laid out as the drawing lays them out.
+QRectF WordField::highlightArea(const QFontMetricsF &metrics, const QRect &area) const
+{
+    const qsizetype end = m_highlight.from + m_highlight.length;
+    qsizetype position = 0;
+    qreal x = area.left();
+    QRectF band;
+    for (const SyllableRun &run : m_runs) {
+        const bool more = UserCharacters::all(run.text, [&](QStringView character) {
+            const qreal advance = metrics.horizontalAdvance(character.toString());
+            if (position >= m_highlight.from)
+                band |= QRectF(x, area.top(), advance, metrics.height());
+            position += character.size();
+            x += advance;
+            return position < end;
+        });
+        if (!more)
+            break;
+    }
+    return band;
 }
 
 void WordField::drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,

@@ -56,6 +56,7 @@ struct WindowFixture
     QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
     RecordingSpeaker speaker;
+    Speaker *realSpeaker = nullptr; // reads aloud in place of the recorder when set
     std::unique_ptr<MainWindow> window;
     // The real German patterns, loaded at most once per test program: loading takes seconds.
     SyllableMarkerLoader::Source markers = [] {
@@ -73,8 +74,8 @@ struct WindowFixture
     MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
         write(u"SILBEN.TXT"_s, words);
-        window.reset(new MainWindow(
-            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker, kept}));
+        window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }, markers,
+                                     realSpeaker ? realSpeaker : &speaker, kept}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

@@ -5,15 +5,18 @@
 #include "extrasfile.h"
 #include "flashreading.h"
 #include "layouttable.h"
+#include "readalong.h"
 #include "speakerbutton.h"
 #include "speech/speaker.h"
+#include "syllableruns.h"
 #include "userdialogs.h"
 #include "windowtexts.h"
 #include "wordfield.h"
 #include "wordpractice.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QEvent>
+#include <QWindow>
 
 namespace {
 
@@ -28,7 +31,8 @@ ExtrasController::ExtrasController(const Services &services, WordPractice *pract
     : QObject(window), m_dialogs(services.dialogs), m_speaker(services.speaker),
       m_keptMarkerSource(services.keptMarkerSource), m_practice(practice), m_field(field),
       m_window(window), m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
-      m_flash(new FlashReading(field, this)), m_cue(new ButtonLabel(window)),
+      m_flash(new FlashReading(field, this)),
+      m_readAlong(new ReadAlong(services.speaker, field, this)), m_cue(new ButtonLabel(window)),
       m_speakerButton(new SpeakerButton(window))
 {
     m_cue->layOut(LayoutTable::control(Control::ExtrasCue));
@@ -45,6 +49,8 @@ ExtrasController::ExtrasController(const Services &services, WordPractice *pract
     connect(m_markerLoader, &SyllableMarkerLoader::finished, this,
             &ExtrasController::onMarkerLoaded);
     connect(m_speakerButton, &ButtonLabel::clicked, this, &ExtrasController::readWord);
+    // A click on the word stops its reading, also when no next word comes.
+    connect(field, &WordField::clicked, m_readAlong, &ReadAlong::stop);
     if (m_speaker)
         connect(m_speaker, &Speaker::readinessChanged, this, &ExtrasController::onSpeechReadiness);
     onSpeechReadiness();
@@ -72,11 +78,25 @@ void ExtrasController::load()
 void ExtrasController::windowShown()
 {
     m_windowUp = true;
+    // Keys reach the window before its controls, as the window's own key preview sees them.
+    if (QWindow *handle = m_window->windowHandle())
+        handle->installEventFilter(this);
     startWork();
 }
 
+// Any key stops the reading, as a click does, also when no next word comes.
+bool ExtrasController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        m_readAlong->stop();
+    return QObject::eventFilter(watched, event);
+}
+
+// A box over the window silences the reading: the child cannot see what is read.
 void ExtrasController::setCovered(bool covered)
 {
+    if (covered)
+        m_readAlong->stop();
     m_flash->setCovered(covered);
 }
 
@@ -115,6 +135,7 @@ void ExtrasController::run(Extra command)
     case Extra::ReadSyllables:
         return readSyllables();
     case Extra::AllExtrasOff:
+        m_readAlong->stop();
         m_extras.switchAllOff();
         return changed();
     default:
@@ -245,8 +266,7 @@ void ExtrasController::showNoWordSign()
 void ExtrasController::onWordShown()
 {
     // A new word stops the reading of the one before.
-    if (m_speaker)
-        m_speaker->stop();
+    m_readAlong->stop();
     m_flash->wordShown();
     updateMenu();
 }
@@ -307,17 +327,12 @@ void ExtrasController::prepareSpeech()
 // The word as the child reads it, without the syllable marks; nothing when there is none.
 void ExtrasController::readWord()
 {
-    const QString word = m_practice->currentWord().remove(u'-').trimmed();
-    if (m_speaker && !word.isEmpty())
-        m_speaker->say({word}, {});
+    m_readAlong->readWord(SyllableRuns::of(drawnEntry(m_practice->currentWord())));
 }
 
 // The syllables one after the other: the teacher's marks and blanks, or the automatic ones.
 void ExtrasController::readSyllables()
 {
-    static const QRegularExpression marks(QStringLiteral("[- ]"));
-    const QStringList syllables =
-        drawnEntry(m_practice->currentWord()).split(marks, Qt::SkipEmptyParts);
-    if (m_speaker && !syllables.isEmpty())
-        m_speaker->say(syllables, syllablePause);
+    m_readAlong->readSyllables(SyllableRuns::of(drawnEntry(m_practice->currentWord())),
+                               syllablePause);
 }

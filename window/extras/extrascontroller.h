@@ -9,6 +9,7 @@
 
 class ButtonLabel;
 class FlashReading;
+class ReadAlong;
 class Speaker;
 class SpeakerButton;
 class UserDialogs;
@@ -17,10 +18,11 @@ class WordPractice;
 class QDir;
 
 // The extras of the main window, in one place: it owns their state and "trabelo.ini", the word
-// field's menu of extras, and what each extra does (flash reading, the syllable patterns, the
-// speaker and its button, the cue that extras are on, the sign that no word fits). It follows
-// the engine's words and loads by itself; the window tells it only when a box covers it and when
-// it is first up, asks it how to draw an entry, and shows what its signals say.
+// field's menu of extras, and what each extra does (flash reading, the syllable patterns, reading
+// aloud with the band that follows it and the speaker button, the cue that extras are on, the
+// sign that no word fits). It follows the engine's words and loads by itself; the window tells it
+// only when a box covers it and when it is first up, asks it how to draw an entry, and shows what
+// its signals say.
 //
 // A new extra is a row of the extras table plus its behaviour here: in apply() for a switch or
 // a choice, in run() for a command, in needsMet() for what it needs.
@@ -109,6 +111,7 @@ private:
     void prepareSpeech();
     void readWord();
     void readSyllables();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     UserDialogs *m_dialogs;
     Speaker *m_speaker;
@@ -118,6 +121,7 @@ private:
     QWidget *m_window;
     SyllableMarkerLoader *m_markerLoader;
     FlashReading *m_flash;
+    ReadAlong *m_readAlong;
     ButtonLabel *m_cue;
     SpeakerButton *m_speakerButton;
     ExtrasMenu *m_menu = nullptr;
