@@ -7,8 +7,6 @@
 #include <QFont>
 #include <QWidget>
 
-class QPainter;
-
 // The white field the word is drawn into, with a one-pixel frame. It keeps its last drawing
 // (the runs, the two colours and the font they were drawn with) and paints it again whenever
 // the window system uncovers the field, until the next drawColouredWord replaces it.
@@ -28,6 +26,9 @@ public:
     // With arcs, each syllable is underlined by an arc in its colour (from the next drawing on).
     void setArcs(bool arcs) { m_arcs = arcs; }
 
+    // The two colours of the last drawing: the swatches' at that moment.
+    QColor drawnColour(int slot) const { return m_colours[slot == 0 ? 0 : 1]; }
+
     // A blank field shows white only, but keeps its drawing: redraws while blank stay blank,
     // and showing it again needs no new drawing.
     void setBlank(bool blank);
@@ -44,9 +45,6 @@ protected:
 
 private:
     QRect drawingArea() const;
-    // size: the font's line height, which the arc's depth and line width follow.
-    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
-                 const QColor &colour) const;
 
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
