@@ -13,6 +13,7 @@ class Band;
 class ButtonLabel;
 class ExtrasController;
 class PopupList;
+class PrintPreview;
 class Speaker;
 class QScrollBar;
 class UserDialogs;
@@ -37,6 +38,8 @@ public:
         SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
         // Reads aloud, for the extras. Not owned, must outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // Shows the pages to print, for the extras. Not owned, must outlive; null: no printing.
+        PrintPreview *printing = nullptr;
     };
 
     // Builds the window and runs the start-up: centred, font chooser filled, settings and

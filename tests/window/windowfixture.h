@@ -56,6 +56,7 @@ struct WindowFixture
     QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
     RecordingSpeaker speaker;
+    PrintPreview *printing = nullptr;
     std::unique_ptr<MainWindow> window;
     // The real German patterns, loaded at most once per test program: loading takes seconds.
     SyllableMarkerLoader::Source markers = [] {
@@ -73,7 +74,7 @@ struct WindowFixture
     {
         write(u"SILBEN.TXT"_s, words);
         window.reset(new MainWindow(
-            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker}));
+            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker, printing}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

@@ -3,12 +3,14 @@
 
 #include "extras.h"
 #include "extrasmenu.h"
+#include "printing/lessonpages.h"
 #include "syllablemarkerloader.h"
 
 #include <QObject>
 
 class ButtonLabel;
 class FlashReading;
+class PrintPreview;
 class Speaker;
 class SpeakerButton;
 class UserDialogs;
@@ -17,7 +19,8 @@ class WordPractice;
 
 // The extras of the main window, in one place: it owns their state and "trabelo.ini", the word
 // field's menu of extras, and what each extra does (flash reading, the syllable patterns, the
-// speaker and its button, the cue that extras are on, the sign that no word fits). It follows
+// speaker and its button, the cue that extras are on, the sign that no word fits, printing the
+// lesson). It follows
 // the engine's words and loads by itself; the window tells it only when a box covers it and when
 // it is first up, asks it how to draw an entry, and shows what its signals say.
 //
@@ -37,6 +40,8 @@ public:
         // Reads aloud; asked to connect only once a speech extra is used. Not owned, must
         // outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // Shows the pages to print. Not owned, must outlive; null: no printing.
+        PrintPreview *printing = nullptr;
     };
 
     // Lays out the extras' own controls on the window (the cue and the speaker button, hidden
@@ -99,9 +104,11 @@ private:
     void prepareSpeech();
     void readWord();
     void readSyllables();
+    void print(LessonPages::Kind kind);
 
     UserDialogs *m_dialogs;
     Speaker *m_speaker;
+    PrintPreview *m_printing;
     WordPractice *m_practice;
     WordField *m_field;
     QWidget *m_window;
@@ -114,4 +121,5 @@ private:
     Extras m_extras;
     bool m_windowUp = false;
     bool m_nothingFits = false; // the last load read its list and found no entry
+    bool m_printable = false;   // the last load found a word to go on paper
 };
