@@ -95,15 +95,16 @@ const QString speechNoSound =
 // No entry of the list passes the letter sequence (%1: list, %2: sequence)
 const QString noWordFits = QStringLiteral("Kein Eintrag der Liste „%1“ passt zur Lautfolge „%2“");
 
-// Printing: why there is nothing to print (%1: list, %2: sequence); the kinds of print, which
-// name the preview (%1) and the offered PDF file (%1: list without its ending, %2: kind)
+// Printing: why there is nothing to print (%1: list, %2: sequence); the two kinds of print,
+// which name the preview (%1: kind) and the document, after which the PDF file is named (%1:
+// list without its ending, %2: kind)
 const QString nothingToPrint =
     QStringLiteral("Nichts zu drucken: Kein Wort der Liste „%1“ passt zur Lautfolge „%2“");
 const QString wordCardsKind = QStringLiteral("Wortkarten");
 const QString readingSheetKind = QStringLiteral("Leseblatt");
 const QString printPreviewTitle = QStringLiteral("Druckvorschau: %1");
 const QString printDocumentName = QStringLiteral("%1-%2");
-// The print module cannot be loaded (%1: its file, %2: why)
+// The print module cannot be loaded (%1: its file, %2: why); a program without printing
 const QString printModuleMissing =
     QStringLiteral("Die Druckvorschau konnte nicht geladen werden:\r%1\r%2");
 const QString printingMissing = QStringLiteral("Drucken ist nicht eingerichtet.");

@@ -330,10 +330,12 @@ void ExtrasController::readSyllables()
 // The words that pass the filter now, as the field would draw them; the queue stays as it is.
 void ExtrasController::print(LessonPages::Kind kind)
 {
+    if (!m_printing)
+        return;
     PrintedLesson lesson;
     for (const QString &word : m_practice->printedWords())
         lesson.words.append(SyllableRuns::syllablesOf(drawnEntry(word)));
-    if (!m_printing || lesson.words.isEmpty())
+    if (lesson.words.isEmpty()) // the list changed since its last load
         return;
     lesson.font = m_field->font();
     lesson.look = {{m_field->drawnColour(0), m_field->drawnColour(1)},
