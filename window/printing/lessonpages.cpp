@@ -10,8 +10,14 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-const QColor LessonPages::greyFirst = QColor(0, 0, 0);
-const QColor LessonPages::greySecond = QColor(128, 128, 128);
+namespace {
+
+// The syllable colours that greyscale prints: apart by half the scale, so that even a pale
+// printout shows where a syllable ends.
+const QColor greyFirst(0, 0, 0);
+const QColor greySecond(128, 128, 128);
+
+} // namespace
 
 bool LessonPages::draw(QPagedPaintDevice *device, Kind kind, const PrintedLesson &lesson,
                        bool greyscale)

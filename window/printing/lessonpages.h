@@ -27,8 +27,4 @@ public:
     // The pages of this kind as a print job: the preview named after the kind, the PDF file
     // after the list and the kind ("SILBEN-Wortkarten.pdf" for "SILBEN.TXT"), in the folder.
     static PrintJob printJob(Kind kind, const PrintedLesson &lesson, const QDir &folder);
-
-    // The syllable colours that greyscale prints.
-    static const QColor greyFirst;
-    static const QColor greySecond;
 };

@@ -121,7 +121,9 @@ void ReadingSheet::draw(QPagedPaintDevice &device)
     const QList<QList<Row>> all = pages();
     QFont font = m_lesson.font;
     font.setPointSizeF(wordPoints);
-    const qreal ascent = ColouredWord::extent({}, font, m_painter.device(), false).top();
+    // The line's top lies above the baseline: a negative offset.
+    const qreal lineTop = ColouredWord::extent({}, font, m_painter.device(), false).top();
+    const qreal pitch = rowPitch();
     for (qsizetype page = 0; page < all.size(); ++page) {
         if (page > 0)
             device.newPage();
@@ -131,8 +133,8 @@ void ReadingSheet::draw(QPagedPaintDevice &device)
             top += headerHeight();
         }
         for (const Row &row : all[page]) {
-            drawRow(row, top - ascent);
-            top += rowPitch();
+            drawRow(row, top - lineTop);
+            top += pitch;
         }
         drawFooter(int(page) + 1, int(all.size()));
     }
