@@ -1,24 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "colouredword.h"
 #include "syllableruns.h"
 
 #include <QColor>
 #include <QFont>
 #include <QWidget>
-
-class QFontMetricsF;
-class QPainter;
-
-// Some characters of the word field's drawing: `length` of them from `from` on, counted in the
-// runs' texts one after the other (the leading blank included); none when length is 0.
-struct TextSpan
-{
-    qsizetype from = 0;
-    qsizetype length = 0;
-    bool isEmpty() const { return length <= 0; }
-    friend bool operator==(const TextSpan &, const TextSpan &) = default;
-};
 
 // The white field the word is drawn into, with a one-pixel frame. It keeps its last drawing
 // (the runs, the two colours and the font they were drawn with) and paints it again whenever
@@ -38,6 +26,9 @@ public:
 
     // With arcs, each syllable is underlined by an arc in its colour (from the next drawing on).
     void setArcs(bool arcs) { m_arcs = arcs; }
+
+    // The two colours of the last drawing: the swatches' at that moment.
+    QColor drawnColour(int slot) const { return m_colours[slot == 0 ? 0 : 1]; }
 
     // The characters of the span stand on a pale yellow band from the top of the line to the
     // bottom of its descenders, as if marked with a highlighter; their colours stay. It is kept
@@ -62,16 +53,12 @@ protected:
 
 private:
     QRect drawingArea() const;
-    QRectF highlightArea(const QFontMetricsF &metrics, const QRect &area) const;
-    // size: the font's line height, which the arc's depth and line width follow.
-    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
-                 const QColor &colour) const;
 
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
     QFont m_drawnFont;
-    TextSpan m_highlight;
     bool m_arcs = false;
     bool m_drawnArcs = false;
     bool m_blank = false;
+    TextSpan m_highlight;
 };

@@ -57,6 +57,7 @@ struct WindowFixture
     FakeDialogs dialogs;
     RecordingSpeaker speaker;
     Speaker *realSpeaker = nullptr; // reads aloud in place of the recorder when set
+    PrintPreview *printing = nullptr;
     std::unique_ptr<MainWindow> window;
     // The real German patterns, loaded at most once per test program: loading takes seconds.
     SyllableMarkerLoader::Source markers = [] {
@@ -75,7 +76,7 @@ struct WindowFixture
     {
         write(u"SILBEN.TXT"_s, words);
         window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }, markers,
-                                     realSpeaker ? realSpeaker : &speaker, kept}));
+                                     realSpeaker ? realSpeaker : &speaker, kept, printing}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

@@ -5,6 +5,7 @@
 #include "extrasfile.h"
 #include "flashreading.h"
 #include "layouttable.h"
+#include "printing/printpreview.h"
 #include "readalong.h"
 #include "speakerbutton.h"
 #include "speech/speaker.h"
@@ -29,8 +30,9 @@ constexpr std::chrono::milliseconds syllablePause{350};
 ExtrasController::ExtrasController(const Services &services, WordPractice *practice,
                                    WordField *field, QWidget *window)
     : QObject(window), m_dialogs(services.dialogs), m_speaker(services.speaker),
-      m_keptMarkerSource(services.keptMarkerSource), m_practice(practice), m_field(field),
-      m_window(window), m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
+      m_keptMarkerSource(services.keptMarkerSource), m_printing(services.printing),
+      m_practice(practice), m_field(field), m_window(window),
+      m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
       m_flash(new FlashReading(field, this)),
       m_readAlong(new ReadAlong(services.speaker, field, this)), m_cue(new ButtonLabel(window)),
       m_speakerButton(new SpeakerButton(window))
@@ -134,6 +136,10 @@ void ExtrasController::run(Extra command)
         return readWord();
     case Extra::ReadSyllables:
         return readSyllables();
+    case Extra::PrintWordCards:
+        return print(LessonPages::Kind::WordCards);
+    case Extra::PrintReadingSheet:
+        return print(LessonPages::Kind::ReadingSheet);
     case Extra::AllExtrasOff:
         m_readAlong->stop();
         m_extras.switchAllOff();
@@ -204,6 +210,11 @@ ExtrasController::Availability ExtrasController::needsMet(ExtraNeeds needs) cons
         return {m_speaker->isReady(), m_speaker->reason()};
     case ExtraNeeds::FlashedWord:
         return {canShowWordAgain(), {}};
+    case ExtraNeeds::PrintableWord:
+        if (!m_printing)
+            return {false, WindowTexts::printingMissing};
+        return {m_printable, WindowTexts::nothingToPrint.arg(m_practice->wordListFileName(),
+                                                             m_practice->letterSequence())};
     }
     return {};
 }
@@ -274,6 +285,9 @@ void ExtrasController::onWordShown()
 void ExtrasController::onWordListLoaded(const QString &error)
 {
     m_nothingFits = error.isEmpty() && m_practice->queue().isEmpty();
+    const QStringList &queue = m_practice->queue();
+    m_printable = std::any_of(queue.begin(), queue.end(), &WordPractice::isPrintable);
+    updateMenu();
     showNoWordSign();
 }
 
@@ -335,4 +349,27 @@ void ExtrasController::readSyllables()
 {
     m_readAlong->readSyllables(SyllableRuns::of(drawnEntry(m_practice->currentWord())),
                                syllablePause);
+}
+
+// The words that pass the filter now, as the field would draw them; the queue stays as it is.
+void ExtrasController::print(LessonPages::Kind kind)
+{
+    if (!m_printing)
+        return;
+    PrintedLesson lesson;
+    for (const QString &word : m_practice->printedWords())
+        lesson.words.append(SyllableRuns::syllablesOf(drawnEntry(word)));
+    if (lesson.words.isEmpty()) // the list changed since its last load
+        return;
+    lesson.font = m_field->font();
+    lesson.look = {{m_field->drawnColour(0), m_field->drawnColour(1)},
+                   m_extras.isOn(Extra::SyllableArcs)};
+    lesson.listName = m_practice->wordListFileName();
+    lesson.letterSequence = m_practice->letterSequence();
+    setCovered(true);
+    const QString error =
+        m_printing->show(m_window, LessonPages::printJob(kind, lesson, m_practice->folder()));
+    if (!error.isEmpty())
+        m_dialogs->warn(m_window, WindowTexts::windowCaption, error);
+    setCovered(false);
 }

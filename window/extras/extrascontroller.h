@@ -3,12 +3,14 @@
 
 #include "extras.h"
 #include "extrasmenu.h"
+#include "printing/lessonpages.h"
 #include "syllablemarkerloader.h"
 
 #include <QObject>
 
 class ButtonLabel;
 class FlashReading;
+class PrintPreview;
 class ReadAlong;
 class Speaker;
 class SpeakerButton;
@@ -20,9 +22,9 @@ class QDir;
 // The extras of the main window, in one place: it owns their state and "trabelo.ini", the word
 // field's menu of extras, and what each extra does (flash reading, the syllable patterns, reading
 // aloud with the band that follows it and the speaker button, the cue that extras are on, the
-// sign that no word fits). It follows the engine's words and loads by itself; the window tells it
-// only when a box covers it and when it is first up, asks it how to draw an entry, and shows what
-// its signals say.
+// sign that no word fits, printing the lesson). It follows the engine's words and loads by
+// itself; the window tells it only when a box covers it and when it is first up, asks it how to
+// draw an entry, and shows what its signals say.
 //
 // A new extra is a row of the extras table plus its behaviour here: in apply() for a switch or
 // a choice, in run() for a command, in needsMet() for what it needs.
@@ -43,6 +45,8 @@ public:
         // The syllable marker kept from an earlier run; called at start-up when the automatic
         // syllables are on. Without it, markerSource alone loads.
         SyllableMarkerLoader::KeptSource keptMarkerSource;
+        // Shows the pages to print. Not owned, must outlive; null: no printing.
+        PrintPreview *printing = nullptr;
     };
 
     // A start-up measure: when "trabelo.ini" of folder has the automatic syllables on, their
@@ -111,11 +115,13 @@ private:
     void prepareSpeech();
     void readWord();
     void readSyllables();
+    void print(LessonPages::Kind kind);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     UserDialogs *m_dialogs;
     Speaker *m_speaker;
     SyllableMarkerLoader::KeptSource m_keptMarkerSource;
+    PrintPreview *m_printing;
     WordPractice *m_practice;
     WordField *m_field;
     QWidget *m_window;
@@ -129,4 +135,5 @@ private:
     Extras m_extras;
     bool m_windowUp = false;
     bool m_nothingFits = false; // the last load read its list and found no entry
+    bool m_printable = false;   // the last load found a word to go on paper
 };

@@ -17,6 +17,8 @@ enum class Extra
     SlowSpeech,
     SpeakerButton,
     NoWordSign, // a sign when no entry of the list passes the letter filter
+    PrintWordCards,
+    PrintReadingSheet,
     AllExtrasOff,
 };
 
@@ -42,6 +44,8 @@ enum class ExtraNeeds
     Speech,
     // Flash reading on and a word shown.
     FlashedWord,
+    // A word of the list that passes the filter, to go on paper.
+    PrintableWord,
 };
 
 struct ExtraChoice
