@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cachedpatterns.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <zlib.h>
 
 #include <cstring>
 #include <span>
@@ -17,7 +18,7 @@ namespace {
 constexpr QByteArrayView magic("TRBPATC\n");
 // Raised whenever the layout changes, and whenever the patterns are read differently before
 // the library builds its automaton from them: a cache holds what was built then.
-constexpr quint32 formatVersion = 1;
+constexpr quint32 formatVersion = 2;
 constexpr int maxLevels = 2;
 // The German automaton takes about 4 MB; anything far larger is not a cache of ours, and the
 // limit bounds what a damaged one can make the reader allocate.
@@ -326,7 +327,11 @@ bool readLevel(Reader &in, CachedPatterns::Level &level)
 
 QByteArray CachedPatterns::checksum(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
+    uLong crc = crc32_z(0, nullptr, 0);
+    crc = crc32_z(crc, reinterpret_cast<const Bytef *>(bytes.data()), std::size_t(bytes.size()));
+    std::array<char, checksumSize> raw;
+    qToLittleEndian(quint32(crc), raw.data());
+    return QByteArray(raw.data(), checksumSize);
 }
 
 CachedPatterns::Key CachedPatterns::keyOf(const QString &patternsPath, QByteArrayView bytes)

@@ -46,7 +46,9 @@ public:
         bool operator==(const Key &) const = default;
     };
 
-    static constexpr qsizetype checksumSize = 32;
+    // A CRC-32, little-endian: it tells a damaged or replaced file. What could make the
+    // library's hyphenation go astray is refused by the checks of read() whatever it says.
+    static constexpr qsizetype checksumSize = 4;
     static QByteArray checksum(QByteArrayView bytes);
     // The key of the patterns file at path whose bytes were just read.
     static Key keyOf(const QString &patternsPath, QByteArrayView bytes);

@@ -5,6 +5,8 @@
 #include "charactercase.h"
 #include "wordlistfile.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,20 +36,6 @@ void WordPractice::setRandomSource(RandomSource source)
         m_random = [this] { return m_generator.generateDouble(); };
 }
 
-QStringList WordPractice::passingEntries() const
-{
-    return passingEntries(WordListFile::read(m_folder, m_wordListFileName).lines);
-}
-
-QStringList WordPractice::passingEntries(const QStringList &lines) const
-{
-    const LetterFilter filter(m_letterSequence, m_filterRules);
-    QStringList passing;
-    for (const QString &line : lines)
-        filter.appendPassing(line, passing);
-    return passing;
-}
-
 void WordPractice::loadWordList()
 {
     m_queue.clear();
@@ -61,6 +49,53 @@ void WordPractice::loadWordList()
         emit queueSorted();
     }
     emit wordListLoaded(m_wordListError);
+}
+
+// What of the lines passes the letter filter with the filter rules, in file order: the one filter
+// that both the queue and the printed words go through, so neither can miss a rule.
+QStringList WordPractice::passingEntries(const QStringList &lines) const
+{
+    const LetterFilter filter(m_letterSequence, m_filterRules);
+    QStringList entries;
+    for (const QString &line : lines)
+        filter.appendPassing(line, entries);
+    return entries;
+}
+
+QStringList WordPractice::printedWords() const
+{
+    const QStringList entries =
+        passingEntries(WordListFile::read(m_folder, m_wordListFileName).lines);
+    QStringList words;
+    QSet<QString> seen;
+    for (const QString &entry : entries) {
+        if (!isPrintable(entry))
+            continue;
+        // "Ro-se" and "Rose" are one word on paper, however the teacher marked it.
+        const QString letters = QString(entry).remove(u'-');
+        if (!seen.contains(letters)) {
+            seen.insert(letters);
+            words.append(entry);
+        }
+    }
+    switch (m_orderMode) {
+    case OrderMode::Alphabetical:
+        AlphabeticalOrder().sort(words);
+        break;
+    case OrderMode::FileOrder:
+        break;
+    case OrderMode::Random: {
+        QRandomGenerator shuffler(QRandomGenerator::global()->generate());
+        std::shuffle(words.begin(), words.end(), shuffler);
+        break;
+    }
+    }
+    return words;
+}
+
+bool WordPractice::isPrintable(QStringView entry)
+{
+    return std::any_of(entry.begin(), entry.end(), [](QChar c) { return c != u'-' && c != u' '; });
 }
 
 void WordPractice::sortQueue(const QByteArray &fileBytes)

@@ -62,12 +62,6 @@ public:
     void setRandomSource(RandomSource source);
     void seedRandom(quint32 seed) { m_generator.seed(seed); }
 
-    // The entries of the word list that pass the letter filter as it stands now (the letter
-    // sequence with the filter rules), in file order: what a load queues before it sorts. Reads
-    // the file; none when it cannot be read. Every caller that wants the passing entries goes
-    // through here, so none can miss a rule.
-    QStringList passingEntries() const;
-
     // Rebuilds the queue from the word-list file through the letter filter, sorted in the
     // mode "nach A B C". Leaves the current word and the count alone.
     void loadWordList();
@@ -75,6 +69,15 @@ public:
     // Takes the next entry out of the queue (refilling it first when it is empty) and makes
     // it the current word. Returns false, changing nothing, when the list yields no entry.
     bool showNextWord();
+
+    // The words of the list for paper: the entries that pass the letter filter now, its rules
+    // included, from a fresh read of the list, each word once (by its letters; empty entries
+    // left out), in the order mode: sorted as the queue sorts, in file order, or shuffled by a
+    // generator of their own. The queue, the count, the current word and the random numbers of
+    // the next words stay.
+    QStringList printedWords() const;
+    // True iff the entry shows anything on paper: a character other than hyphens and blanks.
+    static bool isPrintable(QStringView entry);
 
     // Advances "nach A B C" → "nach Reihe" → "nach Zufall" → "nach A B C" and shows the
     // first word of a new pass.

@@ -111,7 +111,8 @@ void MainWindow::buildControls(const Services &services)
     m_fontList = addPopupList(Control::FontList);
     m_fileList = addPopupList(Control::FileList);
     // The extras lay out their own controls.
-    m_extras = new ExtrasController({services.dialogs, services.markerSource, services.speaker},
+    m_extras = new ExtrasController({services.dialogs, services.markerSource, services.speaker,
+                                     services.keptMarkerSource, services.printing},
                                     m_practice, m_field, this);
 
     // Later rows of the table lie in front of earlier ones.

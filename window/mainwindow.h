@@ -13,6 +13,7 @@ class Band;
 class ButtonLabel;
 class ExtrasController;
 class PopupList;
+class PrintPreview;
 class Speaker;
 class QScrollBar;
 class UserDialogs;
@@ -37,6 +38,11 @@ public:
         SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
         // Reads aloud, for the extras. Not owned, must outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // Gives the syllable marker kept from an earlier run, for the extras.
+        SyllableMarkerLoader::KeptSource keptMarkerSource =
+            &SyllableMarkerLoader::keptSystemPatterns;
+        // Shows the pages to print, for the extras. Not owned, must outlive; null: no printing.
+        PrintPreview *printing = nullptr;
     };
 
     // Builds the window and runs the start-up: centred, font chooser filled, settings and

@@ -73,6 +73,8 @@ const QString soundUnitsEntry = QStringLiteral("Lautgruppen beachten");
 const QString sightWordsEntry = QStringLiteral("Lernwörter zulassen");
 const QString editSightWordsEntry = QStringLiteral("Lernwörter bearbeiten …");
 const QString noWordSignEntry = QStringLiteral("Zeigen, wenn kein Wort passt");
+const QString printWordCardsEntry = QStringLiteral("Wortkarten drucken …");
+const QString printReadingSheetEntry = QStringLiteral("Leseblatt drucken …");
 const QString allExtrasOffEntry = QStringLiteral("Alle Extras aus");
 
 // The quiet cue in the bottom row while any extra is on; its tooltip lists them (%1).
@@ -102,6 +104,26 @@ const QString speechNoSound =
 
 // No entry of the list passes the letter sequence (%1: list, %2: sequence)
 const QString noWordFits = QStringLiteral("Kein Eintrag der Liste „%1“ passt zur Lautfolge „%2“");
+
+// Printing: why there is nothing to print (%1: list, %2: sequence); the two kinds of print,
+// which name the preview (%1: kind) and the document, after which the PDF file is named (%1:
+// list without its ending, %2: kind)
+const QString nothingToPrint =
+    QStringLiteral("Nichts zu drucken: Kein Wort der Liste „%1“ passt zur Lautfolge „%2“");
+const QString wordCardsKind = QStringLiteral("Wortkarten");
+const QString readingSheetKind = QStringLiteral("Leseblatt");
+const QString printPreviewTitle = QStringLiteral("Druckvorschau: %1");
+const QString printDocumentName = QStringLiteral("%1-%2");
+// The print module cannot be loaded (%1: its file, %2: why); a program without printing
+const QString printModuleMissing =
+    QStringLiteral("Die Druckvorschau konnte nicht geladen werden:\r%1\r%2");
+const QString printingMissing = QStringLiteral("Drucken ist nicht eingerichtet.");
+// The reading sheet: its title (%1: list), letters (%1), the lines to fill in, the page's foot
+// (%1: list, %2: page, %3: pages)
+const QString readingSheetTitle = QStringLiteral("Leseblatt: %1");
+const QString readingSheetLetters = QStringLiteral("Lautfolge: %1");
+const QString readingSheetNameAndDate = QStringLiteral("Name: ________   Datum: ________");
+const QString readingSheetPage = QStringLiteral("%1 – Seite %2 von %3");
 
 // The extras file
 const QString extrasFile = QStringLiteral("trabelo.ini");

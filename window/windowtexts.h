@@ -73,6 +73,8 @@ extern const QString soundUnitsEntry;
 extern const QString sightWordsEntry;
 extern const QString editSightWordsEntry;
 extern const QString noWordSignEntry;
+extern const QString printWordCardsEntry;
+extern const QString printReadingSheetEntry;
 extern const QString allExtrasOffEntry;
 
 // The quiet cue in the bottom row while any extra is on; its tooltip lists them (%1).
@@ -96,6 +98,24 @@ extern const QString speechNoSound;
 
 // No entry of the list passes the letter sequence (%1: list, %2: sequence)
 extern const QString noWordFits;
+
+// Printing: why there is nothing to print (%1: list, %2: sequence); the two kinds of print,
+// which name the preview (%1: kind) and the document, after which the PDF file is named (%1:
+// list without its ending, %2: kind)
+extern const QString nothingToPrint;
+extern const QString wordCardsKind;
+extern const QString readingSheetKind;
+extern const QString printPreviewTitle;
+extern const QString printDocumentName;
+// The print module cannot be loaded (%1: its file, %2: why); a program without printing
+extern const QString printModuleMissing;
+extern const QString printingMissing;
+// The reading sheet: its title (%1: list), letters (%1), the lines to fill in, the page's foot
+// (%1: list, %2: page, %3: pages)
+extern const QString readingSheetTitle;
+extern const QString readingSheetLetters;
+extern const QString readingSheetNameAndDate;
+extern const QString readingSheetPage;
 
 // The extras file
 extern const QString extrasFile;

@@ -33,13 +33,16 @@ QRect extent(const QImage &image, QRgb colour)
 }
 
 // The word drawn in the two colours into a field of this width, in Arial bold.
-QImage drawn(const QString &word, bool arcs = false, int points = 48, int width = 600)
+QImage drawn(const QString &word, bool arcs = false, int points = 48, int width = 600,
+             TextSpan highlight = {}, bool blank = false)
 {
     WordField field;
     field.resize(width, 300);
     field.setFont(QFont(u"Arial"_s, points, QFont::Bold));
     field.setArcs(arcs);
     field.drawColouredWord(SyllableRuns::of(word), QColor(first), QColor(second));
+    field.setHighlight(highlight);
+    field.setBlank(blank);
     return field.grab().toImage();
 }
 
@@ -110,6 +113,37 @@ private Q_SLOTS:
         const QRect small = extent(drawn(u"Ro-se"_s, true), second);
         const QRect large = extent(drawn(u"Ro-se"_s, true, 96), second);
         QVERIFY(large.height() > small.height() * 3 / 2 && large.bottom() > small.bottom());
+    }
+
+    // The band lies behind the second syllable only, full letter height, under letters that
+    // keep their colours; without a span, or on a white field, there is none.
+    void highlightBehindItsCharacters_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("blank");
+        QTest::addRow("second syllable") << 2 << false;
+        QTest::addRow("none") << 0 << false;
+        QTest::addRow("white field") << 2 << true;
+    }
+
+    void highlightBehindItsCharacters()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, blank);
+        const QImage plain = drawn(u"Ba-na-ne"_s);
+        const QImage image = drawn(u"Ba-na-ne"_s, false, 48, 600, {3, length}, blank); // " Ba|na"
+        const QRect band = extent(image, WordField::highlightColour & 0xffffff);
+        QCOMPARE(band.isValid(), length > 0 && !blank);
+        if (!band.isValid())
+            return;
+        for (const QRgb colour : {first, second})
+            QCOMPARE(extent(image, colour), extent(plain, colour));
+        const QRect na = extent(plain, second);
+        QVERIFY(band.left() <= na.left() && na.right() <= band.right());
+        for (const int x : columnsOf(plain, {first}))
+            QVERIFY2(x < band.left() || x > band.right(), "a letter of Ba or ne on the band");
+        const qreal height = QFontMetricsF(QFont(u"Arial"_s, 48, QFont::Bold)).height();
+        QVERIFY(band.top() == 1 && qAbs(band.height() - height) <= 1);
     }
 };
 

@@ -62,12 +62,15 @@ struct WindowFixture
     QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
     RecordingSpeaker speaker;
+    Speaker *realSpeaker = nullptr; // reads aloud in place of the recorder when set
+    PrintPreview *printing = nullptr;
     std::unique_ptr<MainWindow> window;
     // The real German patterns, loaded at most once per test program: loading takes seconds.
     SyllableMarkerLoader::Source markers = [] {
         static const SyllableMarker::Loaded loaded = SyllableMarkerLoader::loadSystemPatterns();
         return loaded;
     };
+    SyllableMarkerLoader::KeptSource kept = &SyllableMarkerLoader::keptSystemPatterns;
 
     void write(const QString &name, const QByteArray &bytes) const
     {
@@ -78,8 +81,8 @@ struct WindowFixture
     MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
         write(u"SILBEN.TXT"_s, words);
-        window.reset(new MainWindow(
-            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker}));
+        window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }, markers,
+                                     realSpeaker ? realSpeaker : &speaker, kept, printing}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.

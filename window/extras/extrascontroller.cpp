@@ -5,15 +5,19 @@
 #include "extrasfile.h"
 #include "flashreading.h"
 #include "layouttable.h"
+#include "printing/printpreview.h"
+#include "readalong.h"
 #include "speakerbutton.h"
 #include "speech/speaker.h"
+#include "syllableruns.h"
 #include "userdialogs.h"
 #include "windowtexts.h"
 #include "wordfield.h"
 #include "wordpractice.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QEvent>
+#include <QWindow>
 
 namespace {
 
@@ -26,9 +30,11 @@ constexpr std::chrono::milliseconds syllablePause{350};
 ExtrasController::ExtrasController(const Services &services, WordPractice *practice,
                                    WordField *field, QWidget *window)
     : QObject(window), m_dialogs(services.dialogs), m_speaker(services.speaker),
+      m_keptMarkerSource(services.keptMarkerSource), m_printing(services.printing),
       m_practice(practice), m_field(field), m_window(window),
       m_markerLoader(new SyllableMarkerLoader(services.markerSource, this)),
-      m_flash(new FlashReading(field, this)), m_cue(new ButtonLabel(window)),
+      m_flash(new FlashReading(field, this)),
+      m_readAlong(new ReadAlong(services.speaker, field, this)), m_cue(new ButtonLabel(window)),
       m_speakerButton(new SpeakerButton(window))
 {
     m_cue->layOut(LayoutTable::control(Control::ExtrasCue));
@@ -45,6 +51,8 @@ ExtrasController::ExtrasController(const Services &services, WordPractice *pract
     connect(m_markerLoader, &SyllableMarkerLoader::finished, this,
             &ExtrasController::onMarkerLoaded);
     connect(m_speakerButton, &ButtonLabel::clicked, this, &ExtrasController::readWord);
+    // A click on the word stops its reading, also when no next word comes.
+    connect(field, &WordField::clicked, m_readAlong, &ReadAlong::stop);
     if (m_speaker)
         connect(m_speaker, &Speaker::readinessChanged, this, &ExtrasController::onSpeechReadiness);
     onSpeechReadiness();
@@ -55,20 +63,42 @@ QString ExtrasController::path() const
     return m_practice->folder().filePath(WindowTexts::extrasFile);
 }
 
+void ExtrasController::prepare(const QDir &folder)
+{
+    if (ExtrasFile::read(folder.filePath(WindowTexts::extrasFile)).isOn(Extra::AutomaticSyllables))
+        SyllableMarkerLoader::prepareKeptSystemPatterns();
+}
+
 void ExtrasController::load()
 {
     m_extras = ExtrasFile::read(path());
+    if (m_extras.isOn(Extra::AutomaticSyllables) && m_keptMarkerSource)
+        m_markerLoader->adopt(m_keptMarkerSource());
     apply();
 }
 
 void ExtrasController::windowShown()
 {
     m_windowUp = true;
+    // Keys reach the window before its controls, as the window's own key preview sees them.
+    if (QWindow *handle = m_window->windowHandle())
+        handle->installEventFilter(this);
     startWork();
 }
 
+// Any key stops the reading, as a click does, also when no next word comes.
+bool ExtrasController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        m_readAlong->stop();
+    return QObject::eventFilter(watched, event);
+}
+
+// A box over the window silences the reading: the child cannot see what is read.
 void ExtrasController::setCovered(bool covered)
 {
+    if (covered)
+        m_readAlong->stop();
     m_flash->setCovered(covered);
 }
 
@@ -108,7 +138,12 @@ void ExtrasController::run(Extra command)
         return readSyllables();
     case Extra::EditSightWords:
         return editSightWords();
+    case Extra::PrintWordCards:
+        return print(LessonPages::Kind::WordCards);
+    case Extra::PrintReadingSheet:
+        return print(LessonPages::Kind::ReadingSheet);
     case Extra::AllExtrasOff:
+        m_readAlong->stop();
         m_extras.switchAllOff();
         return changed();
     default:
@@ -189,6 +224,11 @@ ExtrasController::Availability ExtrasController::needsMet(ExtraNeeds needs) cons
         return {m_speaker->isReady(), m_speaker->reason()};
     case ExtraNeeds::FlashedWord:
         return {canShowWordAgain(), {}};
+    case ExtraNeeds::PrintableWord:
+        if (!m_printing)
+            return {false, WindowTexts::printingMissing};
+        return {m_printable, WindowTexts::nothingToPrint.arg(m_practice->wordListFileName(),
+                                                             m_practice->letterSequence())};
     }
     return {};
 }
@@ -258,8 +298,7 @@ void ExtrasController::showNoWordSign()
 void ExtrasController::onWordShown()
 {
     // A new word stops the reading of the one before.
-    if (m_speaker)
-        m_speaker->stop();
+    m_readAlong->stop();
     m_flash->wordShown();
     updateMenu();
 }
@@ -267,6 +306,9 @@ void ExtrasController::onWordShown()
 void ExtrasController::onWordListLoaded(const QString &error)
 {
     m_nothingFits = error.isEmpty() && m_practice->queue().isEmpty();
+    const QStringList &queue = m_practice->queue();
+    m_printable = std::any_of(queue.begin(), queue.end(), &WordPractice::isPrintable);
+    updateMenu();
     showNoWordSign();
 }
 
@@ -327,19 +369,37 @@ void ExtrasController::prepareSpeech()
 // The word as the child reads it, without the syllable marks; nothing when there is none.
 void ExtrasController::readWord()
 {
-    const QString word = m_practice->currentWord().remove(u'-').trimmed();
-    if (m_speaker && !word.isEmpty())
-        m_speaker->say({word}, {});
+    m_readAlong->readWord(SyllableRuns::of(drawnEntry(m_practice->currentWord())));
 }
 
 // The syllables one after the other: the teacher's marks and blanks, or the automatic ones.
 void ExtrasController::readSyllables()
 {
-    static const QRegularExpression marks(QStringLiteral("[- ]"));
-    const QStringList syllables =
-        drawnEntry(m_practice->currentWord()).split(marks, Qt::SkipEmptyParts);
-    if (m_speaker && !syllables.isEmpty())
-        m_speaker->say(syllables, syllablePause);
+    m_readAlong->readSyllables(SyllableRuns::of(drawnEntry(m_practice->currentWord())),
+                               syllablePause);
+}
+
+// The words that pass the filter now, as the field would draw them; the queue stays as it is.
+void ExtrasController::print(LessonPages::Kind kind)
+{
+    if (!m_printing)
+        return;
+    PrintedLesson lesson;
+    for (const QString &word : m_practice->printedWords())
+        lesson.words.append(SyllableRuns::syllablesOf(drawnEntry(word)));
+    if (lesson.words.isEmpty()) // the list changed since its last load
+        return;
+    lesson.font = m_field->font();
+    lesson.look = {{m_field->drawnColour(0), m_field->drawnColour(1)},
+                   m_extras.isOn(Extra::SyllableArcs)};
+    lesson.listName = m_practice->wordListFileName();
+    lesson.letterSequence = m_practice->letterSequence();
+    setCovered(true);
+    const QString error =
+        m_printing->show(m_window, LessonPages::printJob(kind, lesson, m_practice->folder()));
+    if (!error.isEmpty())
+        m_dialogs->warn(m_window, WindowTexts::windowCaption, error);
+    setCovered(false);
 }
 
 // The list a teacher typed, a word a line when shown again. Abbrechen leaves it as it was.

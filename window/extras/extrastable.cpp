@@ -77,6 +77,16 @@ QList<ExtraRow> buildRows()
          .caption = noWordSignEntry,
          .separatorBefore = true},
 
+        {.extra = Extra::PrintWordCards,
+         .kind = Command,
+         .caption = printWordCardsEntry,
+         .needs = ExtraNeeds::PrintableWord,
+         .separatorBefore = true},
+        {.extra = Extra::PrintReadingSheet,
+         .kind = Command,
+         .caption = printReadingSheetEntry,
+         .needs = ExtraNeeds::PrintableWord},
+
         {.extra = Extra::AllExtrasOff,
          .kind = Command,
          .caption = allExtrasOffEntry,

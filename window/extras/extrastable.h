@@ -21,6 +21,8 @@ enum class Extra
     EditSightWords,
     SightWordList, // the sight words as the teacher typed them
     NoWordSign,    // a sign when no entry of the list passes the letter filter
+    PrintWordCards,
+    PrintReadingSheet,
     AllExtrasOff,
 };
 
@@ -46,6 +48,8 @@ enum class ExtraNeeds
     Speech,
     // Flash reading on and a word shown.
     FlashedWord,
+    // A word of the list that passes the filter, to go on paper.
+    PrintableWord,
 };
 
 struct ExtraChoice

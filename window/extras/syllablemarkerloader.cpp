@@ -3,6 +3,21 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <future>
+#include <mutex>
+
+namespace {
+
+std::future<std::shared_ptr<const SyllableMarker>> preparedKeptPatterns;
+std::once_flag keptPatternsPrepared;
+
+std::shared_ptr<const SyllableMarker> loadKeptPatterns(const QString &cachePath)
+{
+    return SyllableMarker::loadFromCache(SyllableMarker::defaultPatternsPath(), cachePath);
+}
+
+} // namespace
+
 SyllableMarkerLoader::SyllableMarkerLoader(Source source, QObject *parent)
     : QObject(parent), m_source(std::move(source))
 {
@@ -20,8 +35,32 @@ void SyllableMarkerLoader::start()
     m_watcher.setFuture(QtConcurrent::run(m_source));
 }
 
+void SyllableMarkerLoader::adopt(std::shared_ptr<const SyllableMarker> marker)
+{
+    if (m_started || !marker)
+        return;
+    m_started = true;
+    m_loaded = {std::move(marker), QString(), true};
+}
+
 SyllableMarker::Loaded SyllableMarkerLoader::loadSystemPatterns()
 {
     return SyllableMarker::load(SyllableMarker::defaultPatternsPath(),
                                 SyllableMarker::defaultCachePath());
+}
+
+void SyllableMarkerLoader::prepareKeptSystemPatterns()
+{
+    std::call_once(keptPatternsPrepared, [] {
+        // The folder is looked up here, where the application's name is known to be set.
+        preparedKeptPatterns =
+            std::async(std::launch::async, &loadKeptPatterns, SyllableMarker::defaultCachePath());
+    });
+}
+
+std::shared_ptr<const SyllableMarker> SyllableMarkerLoader::keptSystemPatterns()
+{
+    if (preparedKeptPatterns.valid())
+        return preparedKeptPatterns.get();
+    return loadKeptPatterns(SyllableMarker::defaultCachePath());
 }

@@ -51,8 +51,12 @@ QtSpeaker::QtSpeaker(const QtSpeakerOptions &options, QObject *parent)
         m_stalled = false;
         setReason(WindowTexts::speechNotAnswering);
     });
-    connect(&m_chain, &SpeechChain::stalled, this,
-            [this] { fail(WindowTexts::speechNoSound, true); });
+    connect(&m_chain, &SpeechChain::speaking, this, &Speaker::partStarted);
+    connect(&m_chain, &SpeechChain::finished, this, &Speaker::finished);
+    connect(&m_chain, &SpeechChain::stalled, this, [this] {
+        fail(WindowTexts::speechNoSound, true);
+        emit finished();
+    });
 }
 
 QtSpeaker::~QtSpeaker()

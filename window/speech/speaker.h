@@ -37,4 +37,10 @@ public:
 signals:
     // isReady() or reason() changed.
     void readinessChanged();
+    // The service reports that it started saying the part at `index` of the last say()'s
+    // parts: from now on the listener hears it. It follows the service, not the request.
+    void partStarted(int index);
+    // The last say() is over: its last part has been said, or the service stopped playing it.
+    // Neither stop() nor a say() that replaces it emits this.
+    void finished();
 };

@@ -28,9 +28,9 @@ SpeechChain::SpeechChain(Speak speak, Cancel cancel, std::chrono::milliseconds p
 void SpeechChain::start(const QStringList &parts, std::chrono::milliseconds pause)
 {
     cancel();
-    for (const QString &part : parts)
-        if (sayable(part))
-            m_waiting << part;
+    for (int i = 0; i < parts.size(); ++i)
+        if (sayable(parts[i]))
+            m_waiting << Part{i, parts[i]};
     m_pauseTimer.setInterval(pause);
     if (!m_waiting.isEmpty())
         speakNext();
@@ -49,15 +49,19 @@ void SpeechChain::cancel()
 
 void SpeechChain::speakNext()
 {
+    const Part part = m_waiting.takeFirst();
     m_phase = Phase::Requested;
+    m_current = part.index;
     m_partTimer.start();
-    m_speak(m_waiting.takeFirst());
+    m_speak(part.text);
 }
 
 void SpeechChain::partStarted()
 {
-    if (m_phase == Phase::Requested)
-        m_phase = Phase::Speaking;
+    if (m_phase != Phase::Requested)
+        return;
+    m_phase = Phase::Speaking;
+    emit speaking(m_current);
 }
 
 void SpeechChain::partEnded()

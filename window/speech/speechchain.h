@@ -24,7 +24,8 @@ public:
     SpeechChain(Speak speak, Cancel cancel, std::chrono::milliseconds partLimit,
                 QObject *parent = nullptr);
 
-    // Cancels what is being said, then says the parts holding a letter or digit in order.
+    // Cancels what is being said, then says the parts holding a letter or digit in order; the
+    // others are skipped but keep their place in the count of speaking().
     void start(const QStringList &parts, std::chrono::milliseconds pause);
     // Cheap when nothing is being said: the engine is only told while a part is under way.
     void cancel();
@@ -36,6 +37,8 @@ public:
     void partEnded();
 
 signals:
+    // The engine started saying the part at `index` of the parts given to start().
+    void speaking(int index);
     // The last part has been said.
     void finished();
     // A part did not end within the part limit; the chain has stopped.
@@ -55,9 +58,16 @@ private:
     void speakNext();
     void partStalled();
 
+    struct Part
+    {
+        int index;
+        QString text;
+    };
+
     Speak m_speak;
     Cancel m_cancel;
-    QStringList m_waiting;
+    QList<Part> m_waiting;
+    int m_current = -1; // the index of the part under way
     QTimer m_pauseTimer, m_partTimer;
     Phase m_phase = Phase::Idle;
 };

@@ -3,6 +3,8 @@
 #include "windowfixture.h"
 #include "windowtexts.h"
 
+#include <QSignalSpy>
+
 using namespace std::chrono_literals;
 using Call = RecordingSpeaker::Call;
 
@@ -92,6 +94,84 @@ private Q_SLOTS:
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->speaker.calls.last().what, u"stop"_s);
         QCOMPARE(says().size(), 1);
+    }
+
+    // The band waits for the service to start each part, moves with each start and goes after
+    // the last; it stands behind the letters of the part being said, blanks between words
+    // parting syllables as they do for the reading.
+    void bandFollowsTheParts_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QList<TextSpan>>("bands"); // in " Banane", as the field draws it
+        QTest::addRow("syllables") << "Ba-na-ne"_ba << WindowTexts::readSyllablesEntry
+                                   << QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}};
+        QTest::addRow("syllables of two words")
+            << "Mi-mi malt"_ba << WindowTexts::readSyllablesEntry
+            << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
+        QTest::addRow("whole word")
+            << "Ba-na-ne"_ba << WindowTexts::readWordEntry << QList<TextSpan>{{1, 6}};
+    }
+
+    void bandFollowsTheParts()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, how);
+        QFETCH(QList<TextSpan>, bands);
+        f->speaker.setReason({});
+        f->open(entry + "\r\n");
+        for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
+            QTest::mouseClick(f->field(), Qt::LeftButton);
+        menu()->entry(how)->trigger();
+        QCOMPARE(says().size(), 1);
+        QCOMPARE(says().front().parts.size(), bands.size());
+        QVERIFY(f->field()->highlight().isEmpty()); // asked for, not yet heard
+        for (int part = 0; part < bands.size(); ++part) {
+            emit f->speaker.partStarted(part);
+            QCOMPARE(f->field()->highlight(), bands[part]);
+        }
+        emit f->speaker.finished();
+        QVERIFY(f->field()->highlight().isEmpty());
+    }
+
+    // Whatever ends the reading takes the band away at once: a new word, a click or a key
+    // (also when no next word comes), "Alle Extras aus", a box over the window.
+    void stopEndsTheBand_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addRow("new word") << u"order"_s; // a new pass from the list
+        QTest::addRow("click, no word left") << u"click"_s;
+        QTest::addRow("key, no word left") << u"key"_s;
+        QTest::addRow("all extras off") << WindowTexts::allExtrasOffEntry;
+        QTest::addRow("box over the window") << u"box"_s;
+    }
+
+    void stopEndsTheBand()
+    {
+        QFETCH(QString, how);
+        f->speaker.setReason({});
+        f->open("Ba-na-ne\r\n").show();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        if (how == u"click"_s || how == u"key"_s)
+            f->write(u"SILBEN.TXT"_s, "xyz\r\n"); // the next load finds nothing
+        QSignalSpy shown(f->window->findChild<WordPractice *>(), &WordPractice::wordShown);
+        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        emit f->speaker.partStarted(1);
+        QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
+        f->speaker.calls.clear();
+        if (how == u"order"_s)
+            f->click(Control::OrderMode);
+        else if (how == u"click"_s)
+            QTest::mouseClick(f->field(), Qt::LeftButton);
+        else if (how == u"key"_s)
+            QTest::keyClick(f->window->windowHandle(), Qt::Key_Space);
+        else if (how == u"box"_s)
+            f->click(Control::LetterEntryButton);
+        else
+            menu()->entry(how)->trigger();
+        QCOMPARE(shown.count(), how == u"order"_s ? 1 : 0);
+        QVERIFY(f->field()->highlight().isEmpty());
+        QVERIFY(f->speaker.calls.contains(Call{u"stop"_s}));
     }
 
     // Without a speech service or a German voice the entries and the button are disabled and

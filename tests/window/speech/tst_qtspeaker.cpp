@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/qtspeaker.h"
+#include "windowfixture.h"
 #include "windowtexts.h"
 
 #include <QDir>
@@ -95,6 +96,26 @@ private Q_SLOTS:
         QVERIFY(speaker.isReady());
     }
 
+    // The read-along band follows the service: it stands behind each of the three syllables in
+    // turn as the service starts saying them, and is gone once the last has been said. (Played
+    // into a file, a syllable lasts a few milliseconds: the last band may never be painted.)
+    void bandFollowsTheService()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeaker speaker;
+        WindowFixture f;
+        f.realSpeaker = &speaker;
+        f.write(u"silben.ini"_s, "abemnr\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
+        f.open("Ba-na-ne\r\n").show();
+        QList<TextSpan> bands; // as each start leaves the field
+        connect(&speaker, &Speaker::partStarted, this, [&] { bands << f.field()->highlight(); });
+        f.menu(); // opening the menu connects to the service
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.isReady(), 60000);
+        f.menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(bands, (QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}}), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.field()->highlight().isEmpty(), 10000);
+    }
+
     // A part that stalls leaves the speaker to try again: the next say connects anew and says
     // its word once ready, and the speaker counts as stalled, not missing, meanwhile.
     void stalledPartIsTriedAgain()
@@ -176,5 +197,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestQtSpeaker)
+QTEST_MAIN(TestQtSpeaker)
 #include "tst_qtspeaker.moc"

@@ -45,23 +45,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("parts");
         QTest::addColumn<int>("pause");
         QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QList<int>>("started"); // the places of the parts said in `parts`
         const QStringList syllables{u"Ba"_s, u"na"_s, u"ne"_s};
-        QTest::addRow("syllables with a pause") << syllables << 150 << syllables;
+        QTest::addRow("syllables with a pause")
+            << syllables << 150 << syllables << QList<int>{0, 1, 2};
         QTest::addRow("parts without a letter or digit are skipped")
             << QStringList{u"-"_s, u"Ä"_s, QString(), u" "_s, u"3"_s} << 0
-            << QStringList{u"Ä"_s, u"3"_s};
+            << QStringList{u"Ä"_s, u"3"_s} << QList<int>{1, 4};
     }
 
-    // Each pause runs from the end of one part to the start of the next, never shorter.
+    // Each pause runs from the end of one part to the start of the next, never shorter. Each
+    // start is told with the part's place among the parts given, skipped ones counted.
     void saysPartsInOrderWithPauses()
     {
         QFETCH(QStringList, parts);
         QFETCH(int, pause);
         QFETCH(QStringList, said);
+        QFETCH(QList<int>, started);
         FakeEngine engine(5s);
         engine.automatic = true;
         SpeechChain &chain = engine.chain;
         QSignalSpy finished(&chain, &SpeechChain::finished);
+        QList<int> starts;
+        connect(&chain, &SpeechChain::speaking, this, [&](int index) { starts << index; });
         QElapsedTimer clock;
         clock.start();
         chain.start(parts, std::chrono::milliseconds(pause));
@@ -70,6 +76,7 @@ private Q_SLOTS:
         QVERIFY2(took >= pauses && took < pauses + 300, qPrintable(u"%1 ms"_s.arg(took)));
         QTest::qWait(50);
         QCOMPARE(engine.calls, said);
+        QCOMPARE(starts, started);
         QCOMPARE(finished.count(), 1);
         QVERIFY(!chain.isActive());
     }
