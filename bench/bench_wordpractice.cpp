@@ -99,6 +99,24 @@ void loadFileOrder(benchmark::State &state)
     practice.switchOrderMode();
     for (auto _ : state)
         practice.loadWordList();
+    state.counters["queued"] = double(practice.queue().size());
+}
+
+// The same load (file order: a sort would hide the filter) with the sound units, the letters
+// naming st, which the list's "stam" holds, so that the same entries pass; then with sight
+// words besides, looked up for every word the letters let fail.
+void loadFileOrderSoundUnits(benchmark::State &state)
+{
+    WordPractice practice(QDir(listFolder(int(state.range(0))).path()));
+    practice.setLetterSequence(letters + u",st"_s);
+    QStringList sightWords;
+    if (state.range(1) != 0)
+        sightWords = {u"und"_s, u"ist"_s, u"der"_s, u"die"_s, u"das"_s, u"bä-fü"_s, u"Hu"_s};
+    practice.setFilterRules({.soundUnits = true, .sightWords = sightWords});
+    practice.switchOrderMode();
+    for (auto _ : state)
+        practice.loadWordList();
+    state.counters["queued"] = double(practice.queue().size());
 }
 
 // One ShowNextWord in "nach Zufall" without a refill: the queue is reloaded outside the
@@ -124,6 +142,12 @@ void showNextWordRandom(benchmark::State &state)
 BENCHMARK(loadAlphabetical)->Arg(32767)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadAlphabeticalNewLetters)->Arg(32767)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadFileOrder)->Arg(32767)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(loadFileOrderSoundUnits)
+    ->ArgNames({"lines", "sightWords"})
+    ->Args({32767, 0})
+    ->Args({32767, 1})
+    ->Args({1000000, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(showNextWordRandom)
     ->Arg(32767)
     ->Arg(1000000)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sightwords.h"
+#include "soundunits.h"
+
 #include <QSet>
 #include <QStringList>
 
@@ -15,12 +18,28 @@
 class LetterFilter
 {
 public:
-    explicit LetterFilter(QStringView letterSequence);
+    // What a teacher may switch on beyond the letters; with both off the filter is the plain
+    // one above.
+    struct Rules
+    {
+        // The sequence names sound units between commas (m,a,i,l,o,ei), and a word passes only
+        // as the units and letters the child knows (SoundUnits): its built-in units must be
+        // named, its other characters allowed by the parts that name no unit.
+        bool soundUnits = false;
+        // Words that pass whatever the sequence (SightWords); none while empty.
+        QStringList sightWords{};
 
-    // True iff every character of the text, as read, is in the allowed set (the piece test).
+        friend bool operator==(const Rules &, const Rules &) = default;
+    };
+
+    explicit LetterFilter(QStringView letterSequence);
+    LetterFilter(QStringView letterSequence, const Rules &rules);
+
+    // True iff the text passes with its characters as read (the piece test).
     bool passes(QStringView text) const;
 
-    // True iff every character of the upper-cased text is in the allowed set (the line test).
+    // True iff the text passes upper-cased (the line test). A text with blanks passes with the
+    // sight words only where the sequence allows the blank, each of its words by either rule.
     bool passesUpperCased(QStringView text) const;
 
     // Appends what one line of a word list gives to the queue: its blank-separated words that
@@ -28,8 +47,12 @@ public:
     void appendPassing(const QString &line, QStringList &queue) const;
 
 private:
+    bool allowsAsRead(QStringView character) const;
+    bool allowsUpperCased(QStringView character) const;
     bool allowsCluster(QStringView cluster) const;
     void allow(QStringView allowedText);
+    // True iff the text reads as allowed characters and, with sound units, known units.
+    template <typename Allows> bool readable(QStringView text, Allows allows) const;
 
     // Characters of a single UTF-16 code unit, by code unit.
     std::unique_ptr<std::bitset<0x10000>> m_single = std::make_unique<std::bitset<0x10000>>();
@@ -37,4 +60,9 @@ private:
     std::bitset<0x100> m_latin1Upper;
     // Characters that take more than one code unit (surrogate pairs, combining sequences).
     QSet<QString> m_clusters;
+
+    bool m_soundUnits = false;
+    SoundUnits::Set m_knownUnits = 0;
+    SightWords m_sightWords;
+    bool m_hasSightWords = false;
 };

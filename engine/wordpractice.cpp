@@ -3,7 +3,6 @@
 
 #include "alphabeticalorder.h"
 #include "charactercase.h"
-#include "letterfilter.h"
 #include "wordlistfile.h"
 
 #include <QSet>
@@ -40,7 +39,6 @@ void WordPractice::setRandomSource(RandomSource source)
 void WordPractice::loadWordList()
 {
     m_queue.clear();
-
     WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName);
     m_wordListError = file.message;
     m_queue = passingEntries(file.lines);
@@ -53,11 +51,11 @@ void WordPractice::loadWordList()
     emit wordListLoaded(m_wordListError);
 }
 
-// What of the lines passes the letter filter, in file order: the one filter that both the queue
-// and the printed words go through.
+// What of the lines passes the letter filter with the filter rules, in file order: the one filter
+// that both the queue and the printed words go through, so neither can miss a rule.
 QStringList WordPractice::passingEntries(const QStringList &lines) const
 {
-    const LetterFilter filter(m_letterSequence);
+    const LetterFilter filter(m_letterSequence, m_filterRules);
     QStringList entries;
     for (const QString &line : lines)
         filter.appendPassing(line, entries);
@@ -103,11 +101,12 @@ bool WordPractice::isPrintable(QStringView entry)
 void WordPractice::sortQueue(const QByteArray &fileBytes)
 {
     const QLocale locale;
-    const bool same =
-        m_lastSorted.fileBytes == fileBytes && m_lastSorted.letterSequence == m_letterSequence &&
-        m_lastSorted.locale == locale && qsizetype(m_lastSorted.order.size()) == m_queue.size();
+    const bool same = m_lastSorted.fileBytes == fileBytes &&
+                      m_lastSorted.letterSequence == m_letterSequence &&
+                      m_lastSorted.filterRules == m_filterRules && m_lastSorted.locale == locale &&
+                      qsizetype(m_lastSorted.order.size()) == m_queue.size();
     if (!same)
-        m_lastSorted = {fileBytes, m_letterSequence, locale,
+        m_lastSorted = {fileBytes, m_letterSequence, m_filterRules, locale,
                         AlphabeticalOrder(locale).order(m_queue)};
     AlphabeticalOrder::arrange(m_queue, m_lastSorted.order);
 }

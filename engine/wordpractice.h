@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "letterfilter.h"
 #include "texts.h"
 
 #include <QDir>
@@ -36,6 +37,10 @@ public:
     // Sets the sequence as it stands; takes effect at the next load.
     void setLetterSequence(const QString &sequence) { m_letterSequence = sequence; }
 
+    const LetterFilter::Rules &filterRules() const { return m_filterRules; }
+    // Sound units and sight words, as the teacher switched them; take effect at the next load.
+    void setFilterRules(const LetterFilter::Rules &rules) { m_filterRules = rules; }
+
     OrderMode orderMode() const { return m_orderMode; }
     QString orderModeCaption() const;
 
@@ -65,10 +70,11 @@ public:
     // it the current word. Returns false, changing nothing, when the list yields no entry.
     bool showNextWord();
 
-    // The words of the list for paper: the entries that pass the letter filter now, from a fresh
-    // read of the list, each word once (by its letters; empty entries left out), in the order
-    // mode: sorted as the queue sorts, in file order, or shuffled by a generator of their own.
-    // The queue, the count, the current word and the random numbers of the next words stay.
+    // The words of the list for paper: the entries that pass the letter filter now, its rules
+    // included, from a fresh read of the list, each word once (by its letters; empty entries
+    // left out), in the order mode: sorted as the queue sorts, in file order, or shuffled by a
+    // generator of their own. The queue, the count, the current word and the random numbers of
+    // the next words stay.
     QStringList printedWords() const;
     // True iff the entry shows anything on paper: a character other than hyphens and blanks.
     static bool isPrintable(QStringView entry);
@@ -94,23 +100,25 @@ signals:
 
 private:
     static QString countText(qsizetype remaining);
-    QStringList passingEntries(const QStringList &lines) const;
     qsizetype nextPosition();
+    QStringList passingEntries(const QStringList &lines) const;
     void sortQueue(const QByteArray &fileBytes);
 
     // What the last alphabetical load sorted, and the order it found. The same file bytes,
-    // letter sequence and locale give the same queue, so its order is reused as long as they
-    // stay the same; the file is still read at every load.
+    // letter sequence, filter rules and locale give the same queue, so its order is reused as
+    // long as they stay the same; the file is still read at every load.
     struct SortedLoad
     {
         QByteArray fileBytes;
         QString letterSequence;
+        LetterFilter::Rules filterRules;
         QLocale locale;
         std::vector<qsizetype> order;
     };
 
     QDir m_folder;
     QString m_letterSequence = Texts::letterSequencePlaceholder;
+    LetterFilter::Rules m_filterRules;
     OrderMode m_orderMode = OrderMode::Alphabetical;
     QString m_wordListFileName = Texts::defaultWordListFile;
     QString m_wordListError;

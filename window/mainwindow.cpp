@@ -316,7 +316,7 @@ void MainWindow::enterLetterSequence()
 {
     const QString entered = withBox([this] {
         return m_dialogs->askText(this, WindowTexts::letterEntryTitle,
-                                  WindowTexts::letterEntryPrompt, m_practice->letterSequence());
+                                  m_extras->letterEntryPrompt(), m_practice->letterSequence());
     });
     // The engine decides what an entry means (nothing entered is "abc") and reloads the queue.
     m_practice->enterLetterSequence(entered);

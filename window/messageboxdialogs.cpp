@@ -4,7 +4,11 @@
 #include "platform/germantranslation.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 void MessageBoxDialogs::inform(QWidget *parent, const QString &title, const QString &text)
 {
@@ -33,6 +37,31 @@ QString MessageBoxDialogs::askText(QWidget *parent, const QString &title, const 
     const QString entered =
         QInputDialog::getText(parent, title, withLineBreaks(prompt), QLineEdit::Normal, text, &ok);
     return ok ? entered : QString();
+}
+
+std::optional<QString> MessageBoxDialogs::editText(QWidget *parent, const QString &title,
+                                                   const QString &prompt, const QString &text)
+{
+    useGermanButtons();
+    QDialog box(parent);
+    box.setWindowTitle(title);
+    auto *label = new QLabel(withLineBreaks(prompt), &box);
+    label->setTextFormat(Qt::PlainText);
+    auto *field = new QPlainTextEdit(text, &box);
+    // The cursor after the last word and nothing selected: a word typed at once is added, and
+    // never replaces the list.
+    field->moveCursor(QTextCursor::End);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&box);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addWidget(buttons);
+    field->setFocus();
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return field->toPlainText();
 }
 
 void MessageBoxDialogs::useGermanButtons()

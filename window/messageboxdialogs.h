@@ -17,6 +17,8 @@ public:
     bool confirm(QWidget *parent, const QString &title, const QString &question) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt,
                     const QString &text) override;
+    std::optional<QString> editText(QWidget *parent, const QString &title, const QString &prompt,
+                                    const QString &text) override;
 
     // A carriage return, the line break of the program's texts, as a line break.
     static QString withLineBreaks(const QString &text);

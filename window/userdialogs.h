@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // The modal boxes the window asks the user through. While one is open the window takes no
@@ -23,4 +25,8 @@ public:
     // with OK, or an empty text when the user cancelled.
     virtual QString askText(QWidget *parent, const QString &title, const QString &prompt,
                             const QString &text) = 0;
+    // A multi-line text field with OK and Cancel, holding text at first. Returns the text
+    // confirmed with OK, empty or not, or nothing when the user cancelled.
+    virtual std::optional<QString> editText(QWidget *parent, const QString &title,
+                                            const QString &prompt, const QString &text) = 0;
 };

@@ -46,6 +46,11 @@ const QString farewellText = QStringLiteral("Trabelo – Lesetraining mit Silben
                                             "Das Programm wird jetzt beendet ...\r\r");
 const QString letterEntryTitle = QStringLiteral("Lautfolge");
 const QString letterEntryPrompt = QStringLiteral("Geben Sie die gewünschte Lautfolge hier ein:");
+const QString letterEntryUnitsLine =
+    QStringLiteral("Lautgruppen mit Komma trennen, z. B. m,a,i,l,o,ei");
+const QString sightWordsTitle = QStringLiteral("Lernwörter");
+const QString sightWordsPrompt = QStringLiteral("Wörter, die das Kind schon als Ganzes liest,\r"
+                                                "eines pro Zeile oder durch Leerzeichen getrennt:");
 const QString saveFailedTitle = QStringLiteral("Trabelo");
 const QString saveFailedText =
     QStringLiteral("Die Einstellungen konnten nicht in „%1“ gespeichert werden:\r%2");
@@ -64,6 +69,9 @@ const QString readWordEntry = QStringLiteral("Wort vorlesen");
 const QString readSyllablesEntry = QStringLiteral("Silbe für Silbe vorlesen");
 const QString slowSpeechEntry = QStringLiteral("Langsam sprechen");
 const QString speakerButtonEntry = QStringLiteral("Vorlese-Knopf zeigen");
+const QString soundUnitsEntry = QStringLiteral("Lautgruppen beachten");
+const QString sightWordsEntry = QStringLiteral("Lernwörter zulassen");
+const QString editSightWordsEntry = QStringLiteral("Lernwörter bearbeiten …");
 const QString noWordSignEntry = QStringLiteral("Zeigen, wenn kein Wort passt");
 const QString printWordCardsEntry = QStringLiteral("Wortkarten drucken …");
 const QString printReadingSheetEntry = QStringLiteral("Leseblatt drucken …");
@@ -73,6 +81,8 @@ const QString allExtrasOffEntry = QStringLiteral("Alle Extras aus");
 const QString extrasCue = QStringLiteral("Extras an");
 const QString extrasCueTooltip =
     QStringLiteral("Eingeschaltete Extras (Rechtsklick auf die weiße Fläche):\n%1");
+const QString sightWordsCueOne = QStringLiteral("%1 (1 Wort)");
+const QString sightWordsCueMany = QStringLiteral("%1 (%2 Wörter)");
 
 // The speaker button
 const QString speakerTooltip = QStringLiteral("Vorlesen");

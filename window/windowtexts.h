@@ -47,6 +47,11 @@ extern const QString farewellTitle;
 extern const QString farewellText;
 extern const QString letterEntryTitle;
 extern const QString letterEntryPrompt;
+// Its second line while the sound units are on
+extern const QString letterEntryUnitsLine;
+// The box of the sight words
+extern const QString sightWordsTitle;
+extern const QString sightWordsPrompt;
 extern const QString saveFailedTitle;
 extern const QString saveFailedText;
 
@@ -64,6 +69,9 @@ extern const QString readWordEntry;
 extern const QString readSyllablesEntry;
 extern const QString slowSpeechEntry;
 extern const QString speakerButtonEntry;
+extern const QString soundUnitsEntry;
+extern const QString sightWordsEntry;
+extern const QString editSightWordsEntry;
 extern const QString noWordSignEntry;
 extern const QString printWordCardsEntry;
 extern const QString printReadingSheetEntry;
@@ -72,6 +80,9 @@ extern const QString allExtrasOffEntry;
 // The quiet cue in the bottom row while any extra is on; its tooltip lists them (%1).
 extern const QString extrasCue;
 extern const QString extrasCueTooltip;
+// The sight words' line in it, with their number (%1: the entry, %2: the number)
+extern const QString sightWordsCueOne;
+extern const QString sightWordsCueMany;
 
 // The speaker button
 extern const QString speakerTooltip;

@@ -101,6 +101,20 @@ private Q_SLOTS:
         QCOMPARE(s.practice.queue(), QStringList());
     }
 
+    // The filter rules reach the paper at once and the queue at the next load, like new
+    // letters: units known or not, sight words whatever the letters.
+    void filterRulesForQueueAndPaper()
+    {
+        Session s("Eis\r\nSee\r\nes Eis\r\nund", u"e,i,s"_s);
+        s.practice.switchOrderMode(); // "nach Reihe"
+        s.practice.setFilterRules({.soundUnits = true, .sightWords = {u"Und"_s}});
+        QCOMPARE(s.practice.queue(), QStringList({u"See"_s, u"es"_s, u"Eis"_s}));
+        const QStringList passing = {u"See"_s, u"es"_s, u"und"_s};
+        QCOMPARE(s.practice.printedWords(), passing);
+        s.practice.loadWordList();
+        QCOMPARE(s.practice.queue(), passing);
+    }
+
     // The words for paper: a fresh read through the filter, each word once whatever its marks,
     // no empty entry, in the mode's order; the session's queue, count, word and next random
     // numbers stay as they were.
@@ -172,15 +186,19 @@ private Q_SLOTS:
     }
 
     // A load in the mode "nach A B C" reuses the order of the last one only while the file's
-    // bytes, the letters and the locale are the same: an order kept for other bytes of the
-    // same length, other letters giving as many entries, or another locale would be wrong.
+    // bytes, the letters, the filter rules and the locale are the same: an order kept for
+    // other bytes of the same length, other letters or rules giving as many entries, or
+    // another locale would be wrong.
     void sortedOrderReuse_data()
     {
-        QTest::addColumn<QString>("loads"); // list (CR LF as /), letters and locale of each
+        // list (CR LF as /), letters, locale and the sight words with sound units (if any)
+        QTest::addColumn<QString>("loads");
         QTest::addColumn<QString>("queue"); // after the second load
         QTest::addRow("same file") << u"ba/ab ab de|ba/ab ab de"_s << u"ab,ba"_s;
         QTest::addRow("same length, other bytes") << u"ba/ab ab de|ab/ba ab de"_s << u"ab,ba"_s;
         QTest::addRow("other letters, as many entries") << u"c/a/d ac de|c/a/d ad de"_s << u"a,d"_s;
+        QTest::addRow("other rules, as many entries")
+            << u"ei/b/a/z e,i,b,a de|ei/b/a/z e,i,b,a de z"_s << u"a,b,z"_s;
         QTest::addRow("other locale") << u"ä/z äz de|ä/z äz sv"_s << u"z,ä"_s;
     }
 
@@ -195,6 +213,8 @@ private Q_SLOTS:
             QStringList parts = load.split(u' ');
             s.place(TextCodec::encode(parts[0].replace(u'/', u"\r\n"_s)));
             s.practice.setLetterSequence(parts[1]);
+            if (parts.size() > 3)
+                s.practice.setFilterRules({true, {parts[3]}});
             QLocale::setDefault(QLocale(parts[2]));
             s.practice.loadWordList();
         }

@@ -25,6 +25,11 @@ private Q_SLOTS:
         QTest::addRow("input, OK") << u"input"_s << u"b\r"_s << u"Abbrechen OK: b"_s;
         QTest::addRow("input, OK on nothing") << u"input"_s << u"\b\r"_s << u"Abbrechen OK: "_s;
         QTest::addRow("input, Cancel") << u"input"_s << u"b\x1b"_s << u"Abbrechen OK: "_s;
+        // Typing adds to the text; Return breaks the line, and OK is clicked. Only Cancel
+        // gives nothing, unlike an OK on an emptied field.
+        QTest::addRow("lines, OK") << u"lines"_s << u"\rb"_s << u"Abbrechen OK: a\nb"_s;
+        QTest::addRow("lines, OK on nothing") << u"lines"_s << u"\b"_s << u"Abbrechen OK: "_s;
+        QTest::addRow("lines, Cancel") << u"lines"_s << u"b\x1b"_s << u"Abbrechen OK: none"_s;
     }
 
     void germanButtons()
@@ -39,11 +44,19 @@ private Q_SLOTS:
             for (QPushButton *button : open->findChildren<QPushButton *>())
                 buttons << button->text().remove(u'&');
             QTest::keyClicks(open->focusWidget() ? open->focusWidget() : open, keys);
+            for (QPushButton *button : open->findChildren<QPushButton *>()) {
+                if (open->isVisible() && button->text() == u"OK"_s)
+                    button->click();
+            }
         });
         MessageBoxDialogs dialogs;
-        const QString result = box == u"ask"_s
-                                   ? (dialogs.confirm(nullptr, u"T"_s, u"?"_s) ? u"yes"_s : u"no"_s)
-                                   : dialogs.askText(nullptr, u"T"_s, u"?"_s, u"a"_s);
+        QString result;
+        if (box == u"ask"_s)
+            result = dialogs.confirm(nullptr, u"T"_s, u"?"_s) ? u"yes"_s : u"no"_s;
+        else if (box == u"input"_s)
+            result = dialogs.askText(nullptr, u"T"_s, u"?"_s, u"a"_s);
+        else
+            result = dialogs.editText(nullptr, u"T"_s, u"?"_s, u"a"_s).value_or(u"none"_s);
         buttons.sort();
         QCOMPARE(buttons.join(u' ') + u": "_s + result, seen);
     }

@@ -29,8 +29,9 @@ constexpr int markerLoadLimit = 60000;
 struct FakeDialogs : UserDialogs
 {
     using Text = const QString &;
-    QStringList boxes, texts;            // kinds: inform, warn, ask, input
+    QStringList boxes, texts;            // kinds: inform, warn, ask, input, edit
     QString answer;                      // Yes if not empty; what the input box gives
+    std::optional<QString> edited;       // what the text box gives; nothing: cancelled
     std::function<void()> onBox = [] {}; // sees the program's state while a box is open
 
     QString note(Text kind, Text text)
@@ -46,6 +47,11 @@ struct FakeDialogs : UserDialogs
     QString askText(QWidget *, Text, Text prompt, Text text) override
     {
         return note(u"input"_s, prompt + u'|' + text);
+    }
+    std::optional<QString> editText(QWidget *, Text, Text, Text text) override
+    {
+        note(u"edit"_s, text);
+        return edited;
     }
 };
 

@@ -136,6 +136,8 @@ void ExtrasController::run(Extra command)
         return readWord();
     case Extra::ReadSyllables:
         return readSyllables();
+    case Extra::EditSightWords:
+        return editSightWords();
     case Extra::PrintWordCards:
         return print(LessonPages::Kind::WordCards);
     case Extra::PrintReadingSheet:
@@ -149,10 +151,14 @@ void ExtrasController::run(Extra command)
     }
 }
 
-// The teacher's choice takes effect at once and is written at once.
+// The teacher's choice takes effect at once and is written at once. A changed filter rebuilds
+// the queue, as new letters do: the next word is from the new pass.
 void ExtrasController::changed()
 {
+    const LetterFilter::Rules before = m_practice->filterRules();
     apply();
+    if (m_practice->filterRules() != before)
+        m_practice->loadWordList();
     emit redrawWord();
     save();
 }
@@ -161,6 +167,7 @@ void ExtrasController::changed()
 void ExtrasController::apply()
 {
     startWork();
+    m_practice->setFilterRules(filterRules());
     m_flash->setDuration(FlashReading::Duration(m_extras.value(Extra::FlashReading)));
     if (m_speaker)
         m_speaker->setSlow(m_extras.isOn(Extra::SlowSpeech));
@@ -180,6 +187,13 @@ void ExtrasController::startWork()
         m_markerLoader->start();
     if (m_extras.isOn(Extra::SpeakerButton))
         prepareSpeech();
+}
+
+LetterFilter::Rules ExtrasController::filterRules() const
+{
+    return {.soundUnits = m_extras.isOn(Extra::SoundUnits),
+            .sightWords = m_extras.isOn(Extra::SightWords) ? m_extras.list(Extra::SightWordList)
+                                                           : QStringList()};
 }
 
 void ExtrasController::save()
@@ -253,8 +267,15 @@ void ExtrasController::showCue()
     QStringList on;
     for (const ExtraRow &row : ExtrasTable::rows()) {
         const bool setting = row.kind == ExtraKind::Switch || row.kind == ExtraKind::Choice;
-        if (setting && valueInEffect(row.extra) != 0)
+        if (!setting || valueInEffect(row.extra) == 0)
+            continue;
+        if (row.extra == Extra::SightWords) {
+            const qsizetype words = m_extras.list(Extra::SightWordList).size();
+            on << (words == 1 ? WindowTexts::sightWordsCueOne.arg(row.caption)
+                              : WindowTexts::sightWordsCueMany.arg(row.caption).arg(words));
+        } else {
             on << row.caption;
+        }
     }
     m_cue->setVisible(!on.isEmpty());
     m_cue->setToolTip(WindowTexts::extrasCueTooltip.arg(on.join(u'\n')));
@@ -318,6 +339,13 @@ QString ExtrasController::drawnEntry(const QString &entry) const
     return m_extras.isOn(Extra::AutomaticSyllables) && marker ? marker->markEntry(entry) : entry;
 }
 
+QString ExtrasController::letterEntryPrompt() const
+{
+    if (!m_extras.isOn(Extra::SoundUnits))
+        return WindowTexts::letterEntryPrompt;
+    return WindowTexts::letterEntryPrompt + u'\r' + WindowTexts::letterEntryUnitsLine;
+}
+
 bool ExtrasController::canShowWordAgain() const
 {
     return m_flash->isOn() && !m_practice->currentWord().isNull();
@@ -372,4 +400,18 @@ void ExtrasController::print(LessonPages::Kind kind)
     if (!error.isEmpty())
         m_dialogs->warn(m_window, WindowTexts::windowCaption, error);
     setCovered(false);
+}
+
+// The list a teacher typed, a word a line when shown again. Abbrechen leaves it as it was.
+void ExtrasController::editSightWords()
+{
+    setCovered(true);
+    const std::optional<QString> typed =
+        m_dialogs->editText(m_window, WindowTexts::sightWordsTitle, WindowTexts::sightWordsPrompt,
+                            m_extras.list(Extra::SightWordList).join(u'\n'));
+    setCovered(false);
+    if (!typed)
+        return;
+    m_extras.setList(Extra::SightWordList, SightWords::fromText(*typed));
+    changed();
 }

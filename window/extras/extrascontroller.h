@@ -3,6 +3,7 @@
 
 #include "extras.h"
 #include "extrasmenu.h"
+#include "letterfilter.h"
 #include "printing/lessonpages.h"
 #include "syllablemarkerloader.h"
 
@@ -74,6 +75,10 @@ public:
     // teacher's own marks gets school syllables once the patterns are in.
     QString drawnEntry(const QString &entry) const;
 
+    // The prompt of the letter-sequence box: while the sound units are on, a second line says
+    // how to name them.
+    QString letterEntryPrompt() const;
+
     // The word field's menu of extras, built the first time it is asked for; it shows the
     // extras as they stand from its next opening on.
     ExtrasMenu *menu();
@@ -98,6 +103,7 @@ private:
     void apply();
     void startWork();
     void save();
+    LetterFilter::Rules filterRules() const;
 
     Availability needsMet(ExtraNeeds needs) const;
     int valueInEffect(Extra extra) const;
@@ -115,6 +121,7 @@ private:
     void prepareSpeech();
     void readWord();
     void readSyllables();
+    void editSightWords();
     void print(LessonPages::Kind kind);
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -16,7 +16,11 @@ enum class Extra
     ReadSyllables,
     SlowSpeech,
     SpeakerButton,
-    NoWordSign, // a sign when no entry of the list passes the letter filter
+    SoundUnits, // the letter filter reads ei, sch … as sounds of their own
+    SightWords, // the sight words pass whatever the letters
+    EditSightWords,
+    SightWordList, // the sight words as the teacher typed them
+    NoWordSign,    // a sign when no entry of the list passes the letter filter
     PrintWordCards,
     PrintReadingSheet,
     AllExtrasOff,

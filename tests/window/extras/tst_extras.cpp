@@ -223,6 +223,61 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s}); // the hint only
     }
 
+    // Sound units and sight words rebuild the queue at once, as new letters do, so the next
+    // word and its count follow; both are saved. While the units are on, the letter box says
+    // how to name them; the cue counts the sight words.
+    void filterExtras()
+    {
+        f->write(u"silben.ini"_s, "e,i,s,n\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
+        f->write(WindowTexts::extrasFile, "[Extras]\nSightWordList=und\n");
+        f->open("Eis\r\nes\r\nsie\r\nund\r\n").show();
+        QCOMPARE(f->label(Control::WordCount)->text(), u" 2 Wörter"_s); // Eis shown
+        choose(WindowTexts::soundUnitsEntry);
+        QCOMPARE(f->label(Control::WordCount)->text(), u" 2 Wörter"_s); // until the next word
+        QTest::mouseClick(f->field(), Qt::LeftButton);
+        QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"es 0 Wörter"_s);
+        choose(WindowTexts::sightWordsEntry);
+        QTest::mouseClick(f->field(), Qt::LeftButton);
+        QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"es 1 Wort"_s);
+        QVERIFY(saved().isOn(Extra::SoundUnits) && saved().isOn(Extra::SightWords));
+        QVERIFY(f->label(Control::ExtrasCue)
+                    ->toolTip()
+                    .endsWith(u"\n"_s + WindowTexts::soundUnitsEntry +
+                              u"\nLernwörter zulassen (1 Wort)"_s));
+        f->click(Control::LetterEntryButton);
+        QCOMPARE(f->dialogs.texts.last(), WindowTexts::letterEntryPrompt + u'\r' +
+                                              WindowTexts::letterEntryUnitsLine + u"|e,i,s,n"_s);
+        choose(WindowTexts::allExtrasOffEntry);
+        f->click(Control::LetterEntryButton);
+        QCOMPARE(f->dialogs.texts.last(), WindowTexts::letterEntryPrompt + u"|abc"_s);
+    }
+
+    // The box holds the list a word a line and keeps what OK gives, umlauts included, each
+    // word once; Abbrechen keeps the list as it was.
+    void sightWordBox_data()
+    {
+        QTest::addColumn<QString>("edited"); // null: Abbrechen
+        QTest::addColumn<QStringList>("list");
+        QTest::addRow("words by lines and blanks")
+            << u"Bär  und\nder\r\n\tBär"_s << QStringList{u"Bär"_s, u"und"_s, u"der"_s};
+        QTest::addRow("emptied") << u""_s << QStringList{};
+        QTest::addRow("Abbrechen") << QString() << QStringList{u"ist"_s, u"Öl"_s};
+    }
+
+    void sightWordBox()
+    {
+        QFETCH(QString, edited);
+        QFETCH(QStringList, list);
+        f->write(WindowTexts::extrasFile, "[Extras]\nSightWordList=ist, \xc3\x96l\n");
+        QVERIFY(f->openShown());
+        f->dialogs.edited = edited.isNull() ? std::nullopt : std::optional(edited);
+        choose(WindowTexts::editSightWordsEntry);
+        QCOMPARE(f->dialogs.texts.last(), u"ist\nÖl"_s);
+        QCOMPARE(saved().list(Extra::SightWordList), list);
+        choose(WindowTexts::editSightWordsEntry);
+        QCOMPARE(f->dialogs.texts.last(), list.join(u'\n'));
+    }
+
     // The sign that no entry fits: it comes with letters that fit nothing, goes with letters
     // that fit, never comes while words fit or while the extra is off, and never beside the
     // red sign of a list that cannot be read.
