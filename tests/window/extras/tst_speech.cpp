@@ -93,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(f->field()->highlight().isEmpty());
     }
 
-    // Nothing is said without a word (a new word stopping the reading: stopEndsTheBand).
+    // Nothing is said without a word.
     void noWordSaysNothing()
     {
         f->speaker.setReason({});
