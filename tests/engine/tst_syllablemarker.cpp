@@ -90,86 +90,29 @@ private Q_SLOTS:
     void schoolWords_data()
     {
         QTest::addColumn<QString>("marked");
-        const std::pair<const char *, const char16_t *> words[] = {
-            {"one-letter start", u"U-fer"},
-            {"one-letter start", u"Ü-bung"},
-            {"one-letter start", u"E-cke"},
-            {"one-letter start", u"A-sche"},
-            {"one-letter start", u"A-qua-ri-um"},
-            {"one-letter start", u"I-dee"},
-            {"one-letter start", u"O-ze-an"},
-            {"no one-letter start", u"Obst"},
-            {"no one-letter start", u"Un-art"},
-            {"no one-letter start", u"er-ar-bei-ten"},
-            {"no one-letter start", u"Ech-se"},
-            {"one-letter end", u"Vi-de-o"},
-            {"one-letter end", u"Du-o"},
-            {"hiatus", u"Ru-i-ne"},
-            {"hiatus", u"neu-e"},
-            {"hiatus", u"Hai-e"},
-            {"hiatus", u"Ja-nu-ar"},
-            {"hiatus", u"Sta-tu-e"},
-            {"hiatus", u"Cha-os"},
-            {"hiatus", u"Pi-a-no"},
-            {"hiatus", u"The-a-ter"},
-            {"hiatus", u"Mau-er"},
-            {"one sound", u"Lie-be"},
-            {"one sound", u"Kaf-fee"},
-            {"one sound", u"Waa-ge"},
-            {"one sound", u"Säu-le"},
-            {"one sound", u"Cou-si-ne"},
-            {"one sound", u"Ni-veau"},
-            {"compound", u"Fluss-u-fer"},
-            {"compound", u"See-u-fer"},
-            {"compound", u"Le-se-e-cke"},
-            {"compound", u"Zu-cker-a-horn"},
-            {"compound", u"Ta-schen-lam-pe"},
-            {"compound", u"Haus-tür"},
-            {"ck ch sch ß", u"Bä-cke-rei"},
-            {"ck ch sch ß", u"Wä-sche"},
-            {"ck ch sch ß", u"Lö-cher"},
-            {"ck ch sch ß", u"So-ße"},
-            {"y", u"Zy-lin-der"},
-            {"y", u"Hob-by"},
-            {"y", u"Ba-bys"},
-            {"y", u"Yo-ga"},
-            {"y", u"Hy-ä-ne"},
-            {"y", u"Bay-ern"},
-            {"y", u"Ma-ya"},
-            {"name", u"U-we"},
-            {"name", u"E-li"},
-            {"name", u"Jo-el"},
-            {"name", u"No-e-mi"},
-            {"name", u"Is-ra-el"},
-            {"name", u"Mi-cha-el"},
-            {"name", u"Mat-thi-as"},
-            {"name", u"O-li-vi-a"},
-            {"vowel-less piece joins the next syllable", u"Aus-spruch"},
-            {"vowel-less piece joins the next syllable", u"Aus-spra-che"},
-            {"vowel-less piece joins the next syllable", u"Ge-spens-ter"},
-            {"vowel-less piece joins the next syllable", u"Im-pres-sum"},
-            {"vowel-less piece joins the next syllable", u"be-o-bach-ten"},
-            {"vowel-less piece joins the next syllable", u"ge-kne-belt"},
-            {"vowel-less piece joins the next syllable", u"Grenz-pfäh-le"},
-            {"vowel-less piece joins the next syllable", u"Salz-lau-ge"},
-            {"vowel-less piece joins the next syllable", u"drü-ber-fah-ren"},
-            {"vowel-less piece joins the previous one", u"müt-ter-lich"},
-            {"vowel-less piece joins the previous one", u"schock-ar-tig"},
-            {"vowel-less piece joins the previous one", u"Au-er-hahn"},
-            {"vowel-less piece joins the previous one", u"Be-wusst-heit"},
-            {"vowel-less piece joins the previous one", u"Wind-rös-chen"},
-            {"vowel-less piece joins the previous one", u"Glück-auf"},
-            {"vowel-less piece joins the previous one", u"Ko-va-ri-anz"},
-            {"vowel-less piece joins the previous one", u"be-dau-er-lich"},
-            {"left whole by the patterns", u"ei-lends"},
-            {"left whole by the patterns", u"La-ken"},
-            {"left whole by the patterns", u"Ab-strich"},
-            {"left whole by the patterns", u"A-pril"},
-            {"left whole by the patterns", u"As-pik"},
+        // Each group: its words, blank-separated.
+        const std::pair<const char *, const char16_t *> groups[] = {
+            {"one-letter start", u"U-fer Ü-bung E-cke A-sche A-qua-ri-um I-dee O-ze-an"},
+            {"no one-letter start", u"Obst Un-art er-ar-bei-ten Ech-se"},
+            {"one-letter end", u"Vi-de-o Du-o"},
+            {"hiatus", u"Ru-i-ne neu-e Hai-e Ja-nu-ar Sta-tu-e Cha-os Pi-a-no The-a-ter Mau-er"},
+            {"one sound", u"Lie-be Kaf-fee Waa-ge Säu-le Cou-si-ne Ni-veau"},
+            {"compound",
+             u"Fluss-u-fer See-u-fer Le-se-e-cke Zu-cker-a-horn Ta-schen-lam-pe Haus-tür"},
+            {"ck ch sch ß", u"Bä-cke-rei Wä-sche Lö-cher So-ße"},
+            {"y", u"Zy-lin-der Hob-by Ba-bys Yo-ga Hy-ä-ne Bay-ern Ma-ya"},
+            {"name", u"U-we E-li Jo-el No-e-mi Is-ra-el Mi-cha-el Mat-thi-as O-li-vi-a"},
+            {"vowel-less piece joins the next syllable",
+             u"Aus-spruch Aus-spra-che Ge-spens-ter Im-pres-sum be-o-bach-ten ge-kne-belt "
+             u"Grenz-pfäh-le Salz-lau-ge drü-ber-fah-ren"},
+            {"vowel-less piece joins the previous one",
+             u"müt-ter-lich schock-ar-tig Au-er-hahn Be-wusst-heit Wind-rös-chen Glück-auf "
+             u"Ko-va-ri-anz be-dau-er-lich"},
+            {"left whole by the patterns", u"ei-lends La-ken Ab-strich A-pril As-pik"},
         };
-        for (const auto &[group, word] : words) {
-            const QString marked = QString::fromUtf16(word);
-            QTest::addRow("%s: %s", group, qPrintable(marked)) << marked;
+        for (const auto &[group, words] : groups) {
+            for (const QString &marked : QString::fromUtf16(words).split(u' '))
+                QTest::addRow("%s: %s", group, qPrintable(marked)) << marked;
         }
     }
 
@@ -297,21 +240,20 @@ private Q_SLOTS:
     // compares with the hand marking.
     void shippedListsAsMarkedByHand()
     {
-        int total = 0;
-        QStringList misses;
+        int total = 0, identical = 0;
         for (const auto &[name, entries] : m_shippedLists) {
             for (const QString &entry : entries) {
                 if (entry.contains(u' '))
                     continue;
                 ++total;
                 const QString marked = m_marker->markEntry(unmarked(entry));
-                if (marked != entry)
-                    misses << u"%1: %2 (marked %3)"_s.arg(name, entry, marked);
+                if (marked == entry)
+                    ++identical;
+                else
+                    qInfo("miss %s: %s (marked %s)", qPrintable(name), qPrintable(entry),
+                          qPrintable(marked));
             }
         }
-        for (const QString &miss : misses)
-            qInfo("miss %s", qPrintable(miss));
-        const int identical = total - int(misses.size());
         qInfo("%d of %d words identical (%.2f %%)", identical, total, 100.0 * identical / total);
         QVERIFY(total > 1000);
         QVERIFY2(identical * 1000 >= total * 994, "fewer than 99.4 % identical");

@@ -35,30 +35,35 @@ private Q_SLOTS:
     }
 
     // Each way to read says what the child sees: the word without marks, or its syllables
-    // (the teacher's marks and blanks, or the automatic ones) with a pause between them.
+    // (the teacher's marks and blanks, or the automatic ones) with a pause between them. The band
+    // waits for the service to start each part, moves with each start and goes after the last;
+    // it stands behind the letters of the part being said, in " Banane" as the field draws it.
     void readsTheShownWord_data()
     {
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<QByteArray>("extras");
         QTest::addColumn<QString>("how"); // an entry's caption
         QTest::addColumn<Call>("said");
+        QTest::addColumn<QList<TextSpan>>("bands");
         const auto word = [](const QString &w) { return Call{u"say"_s, {w}, 0ms}; };
         const auto syllables = [](const QStringList &s) { return Call{u"say"_s, s, 350ms}; };
         const QByteArray none = "";
+        const QList<TextSpan> whole{{1, 6}}, three{{1, 2}, {3, 2}, {5, 2}};
         QTest::addRow("word") << "Ba-na-ne"_ba << none << WindowTexts::readWordEntry
-                              << word(u"Banane"_s);
+                              << word(u"Banane"_s) << whole;
         QTest::addRow("syllables by the teacher's marks")
             << "Ba-na-ne"_ba << none << WindowTexts::readSyllablesEntry
-            << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
+            << syllables({u"Ba"_s, u"na"_s, u"ne"_s}) << three;
         QTest::addRow("blanks part syllables too")
             << "Mi-mi malt"_ba << none << WindowTexts::readSyllablesEntry
-            << syllables({u"Mi"_s, u"mi"_s, u"malt"_s});
+            << syllables({u"Mi"_s, u"mi"_s, u"malt"_s}) << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
         QTest::addRow("unmarked, plain: one piece")
-            << "Banane"_ba << none << WindowTexts::readSyllablesEntry << syllables({u"Banane"_s});
+            << "Banane"_ba << none << WindowTexts::readSyllablesEntry << syllables({u"Banane"_s})
+            << whole;
         QTest::addRow("unmarked, automatic syllables")
             << "Banane"_ba
             << "AutomaticSyllables=true"_ba << WindowTexts::readSyllablesEntry
-            << syllables({u"Ba"_s, u"na"_s, u"ne"_s});
+            << syllables({u"Ba"_s, u"na"_s, u"ne"_s}) << three;
     }
 
     void readsTheShownWord()
@@ -67,6 +72,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, extras);
         QFETCH(QString, how);
         QFETCH(Call, said);
+        QFETCH(QList<TextSpan>, bands);
         f->write(WindowTexts::extrasFile, "[Extras]\n" + extras + "\n");
         f->speaker.setReason({});
         f->open(entry + "\r\n").show();
@@ -78,53 +84,6 @@ private Q_SLOTS:
         QCOMPARE(f->word(), QString::fromLatin1(entry));
         menu()->entry(how)->trigger();
         QCOMPARE(says(), QList<Call>{said});
-    }
-
-    // Nothing is said without a word; a new word stops the reading of the last one.
-    void newWordStopsNoWordSaysNothing()
-    {
-        f->speaker.setReason({});
-        f->open("xyz\r\n"); // nothing passes: no word at all
-        menu()->entry(WindowTexts::readWordEntry)->trigger();
-        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
-        QVERIFY(says().isEmpty());
-        f->write(u"SILBEN.TXT"_s, "Ro-se\r\nO-ma\r\n");
-        f->click(Control::OrderMode); // a new pass from the list: shows "Ro-se"
-        menu()->entry(WindowTexts::readWordEntry)->trigger();
-        QTest::mouseClick(f->field(), Qt::LeftButton);
-        QCOMPARE(f->speaker.calls.last().what, u"stop"_s);
-        QCOMPARE(says().size(), 1);
-    }
-
-    // The band waits for the service to start each part, moves with each start and goes after
-    // the last; it stands behind the letters of the part being said, blanks between words
-    // parting syllables as they do for the reading.
-    void bandFollowsTheParts_data()
-    {
-        QTest::addColumn<QByteArray>("entry");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QList<TextSpan>>("bands"); // in " Banane", as the field draws it
-        QTest::addRow("syllables") << "Ba-na-ne"_ba << WindowTexts::readSyllablesEntry
-                                   << QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}};
-        QTest::addRow("syllables of two words")
-            << "Mi-mi malt"_ba << WindowTexts::readSyllablesEntry
-            << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
-        QTest::addRow("whole word")
-            << "Ba-na-ne"_ba << WindowTexts::readWordEntry << QList<TextSpan>{{1, 6}};
-    }
-
-    void bandFollowsTheParts()
-    {
-        QFETCH(QByteArray, entry);
-        QFETCH(QString, how);
-        QFETCH(QList<TextSpan>, bands);
-        f->speaker.setReason({});
-        f->open(entry + "\r\n");
-        for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
-            QTest::mouseClick(f->field(), Qt::LeftButton);
-        menu()->entry(how)->trigger();
-        QCOMPARE(says().size(), 1);
-        QCOMPARE(says().front().parts.size(), bands.size());
         QVERIFY(f->field()->highlight().isEmpty()); // asked for, not yet heard
         for (int part = 0; part < bands.size(); ++part) {
             emit f->speaker.partStarted(part);
@@ -132,6 +91,16 @@ private Q_SLOTS:
         }
         emit f->speaker.finished();
         QVERIFY(f->field()->highlight().isEmpty());
+    }
+
+    // Nothing is said without a word.
+    void noWordSaysNothing()
+    {
+        f->speaker.setReason({});
+        f->open("xyz\r\n"); // nothing passes: no word at all
+        menu()->entry(WindowTexts::readWordEntry)->trigger();
+        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        QVERIFY(says().isEmpty());
     }
 
     // Whatever ends the reading takes the band away at once: a new word, a click or a key

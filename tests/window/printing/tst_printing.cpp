@@ -237,9 +237,7 @@ private Q_SLOTS:
                 dialog->close();
             });
             poll.start(20);
-            QAction *command = f.menu()->entry(entry);
-            QVERIFY(command->isEnabled());
-            command->trigger();
+            f.menu()->entry(entry)->trigger(); // a disabled entry shows nothing
             QVERIFY2(shown.startsWith(u"QPrintPreviewDialog:Druckvorschau"_s), qPrintable(shown));
             QCOMPARE(pages, 1);
         }
