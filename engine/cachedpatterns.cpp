@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cachedpatterns.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QtEndian>
-
-#include <zlib.h>
 
 #include <cstring>
 #include <span>
@@ -18,15 +18,23 @@ namespace {
 constexpr QByteArrayView magic("TRBPATC\n");
 // Raised whenever the layout changes, and whenever the patterns are read differently before
 // the library builds its automaton from them: a cache holds what was built then.
-constexpr quint32 formatVersion = 2;
+constexpr quint32 formatVersion = 3;
+constexpr qsizetype checksumAt = magic.size() + 4;
+constexpr qsizetype headerSize = checksumAt + 8;
 constexpr int maxLevels = 2;
-// The German automaton takes about 4 MB; anything far larger is not a cache of ours, and the
+// The German automaton takes about 2 MB; anything far larger is not a cache of ours, and the
 // limit bounds what a damaged one can make the reader allocate.
 constexpr qint64 maxCacheSize = 32 * 1024 * 1024;
-constexpr qsizetype stateRecordSize = 4 + 2 + 1;
-constexpr qsizetype transitionRecordSize = 1 + 4;
+// The longest piece the reader takes at once: the patterns' path, or a state with 255
+// transitions and 255 digits.
+constexpr qsizetype maxPiece = 4096;
+constexpr qsizetype minStateRecordSize = 4 + 1 + 1;
+constexpr int maxTransitions = 0xFF;
 constexpr int maxMatchLength = 0xFF;
-constexpr int maxTransitions = 0xFFFF;
+constexpr qsizetype maxStateRecordSize = minStateRecordSize + maxTransitions + maxMatchLength;
+// The library reads patterns of fewer than MAX_CHARS characters, so no state's string is longer.
+constexpr int maxDepth = 0x7F;
+constexpr quint8 atEdgeBit = 0x80;
 
 class Writer
 {
@@ -45,39 +53,83 @@ private:
     QByteArray m_bytes;
 };
 
+// Reads a cache a block at a time, and takes the checksum of what follows the header as it goes.
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView bytes) : m_rest(bytes) {}
+    Reader(QIODevice &device, qint64 size) : m_device(device), m_left(size)
+    {
+        m_buffer.resize(CachedPatterns::checksumBlockSize + maxPiece);
+    }
 
-    // The next count bytes; empty, with this and every later read failing, when fewer are left.
+    // The next count bytes, valid until the next take; empty, with this and every later read
+    // failing, when fewer are left.
     QByteArrayView take(qint64 count)
     {
-        if (!m_ok || count < 0 || count > m_rest.size()) {
+        if (m_ok && count > m_end - m_at && count <= maxPiece)
+            refill(count);
+        if (!m_ok || count < 0 || count > m_end - m_at) {
             m_ok = false;
             return {};
         }
-        const QByteArrayView taken = m_rest.first(qsizetype(count));
-        m_rest = m_rest.sliced(qsizetype(count));
+        const QByteArrayView taken(m_buffer.constData() + m_at, qsizetype(count));
+        m_at += qsizetype(count);
         return taken;
     }
+    // Up to atMost (at most maxPiece) of the next bytes, fewer only at the end; valid until the
+    // next take or skip, which takes what was used.
+    QByteArrayView peek(qsizetype atMost)
+    {
+        if (m_ok && atMost > m_end - m_at && m_left > 0)
+            refill(atMost);
+        return m_ok ? QByteArrayView(m_buffer.constData() + m_at, qMin(atMost, m_end - m_at))
+                    : QByteArrayView();
+    }
+    // count bytes of the last peek.
+    void skip(qsizetype count) { m_at += count; }
     template <typename T> T number()
     {
         const QByteArrayView raw = take(sizeof(T));
         return m_ok ? qFromLittleEndian<T>(raw.data()) : T();
     }
+    // From here on, every block read counts in checksum().
+    void startChecksum() { m_summing = true; }
+    quint64 checksum() const { return m_sum; }
     bool ok() const { return m_ok; }
-    bool atEnd() const { return m_ok && m_rest.isEmpty(); }
+    bool atEnd() const { return m_ok && m_at == m_end && m_left == 0; }
+    // Bytes not yet taken.
+    qint64 left() const { return m_left + (m_end - m_at); }
 
 private:
-    QByteArrayView m_rest;
+    // Moves what is left to the front and reads the next block after it: a whole block once
+    // the checksum counts, so that the blocks are those of checksum(), else the count wanted.
+    void refill(qint64 count)
+    {
+        const qsizetype kept = m_end - m_at;
+        std::memmove(m_buffer.data(), m_buffer.constData() + m_at, std::size_t(kept));
+        m_at = 0;
+        m_end = kept;
+        const qint64 wanted =
+            qMin(m_left, m_summing ? CachedPatterns::checksumBlockSize : count - kept);
+        if (m_device.read(m_buffer.data() + m_end, wanted) != wanted) {
+            m_ok = false;
+            return;
+        }
+        if (m_summing)
+            m_sum = CachedPatterns::addToChecksum(m_sum, {m_buffer.constData() + m_end, wanted});
+        m_end += qsizetype(wanted);
+        m_left -= wanted;
+    }
+
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    qsizetype m_at = 0;
+    qsizetype m_end = 0;
+    qint64 m_left;
+    quint64 m_sum = 0;
+    bool m_summing = false;
     bool m_ok = true;
 };
-
-std::span<const HyphenState> statesOf(const HyphenDict &level)
-{
-    return {level.states, std::size_t(level.num_states)};
-}
 
 std::size_t matchLength(const HyphenState &state)
 {
@@ -91,28 +143,56 @@ void writeKey(Writer &out, const CachedPatterns::Key &key)
     out.bytes(path);
     out.number(qint64(key.size));
     out.number(qint64(key.modified));
-    out.bytes(key.checksum);
+    out.number(quint64(key.checksum));
 }
 
 bool keyMatches(Reader &in, const CachedPatterns::Key &key)
 {
-    const QByteArrayView path = in.take(in.number<quint32>());
+    const bool samePath = in.take(in.number<quint32>()) == key.patternsPath.toUtf8();
     const auto size = in.number<qint64>();
     const auto modified = in.number<qint64>();
-    const QByteArrayView checksum = in.take(CachedPatterns::checksumSize);
-    return in.ok() && path == key.patternsPath.toUtf8() && size == key.size &&
-           modified == key.modified && checksum == key.checksum;
+    const auto checksum = in.number<quint64>();
+    return in.ok() && samePath && size == key.size && modified == key.modified &&
+           checksum == key.checksum;
 }
 
-// False when the level holds what the format cannot: replacements, UTF-8, a transition count
-// or match length beyond its field.
+// The states in breadth-first order from state 0, each state's transitions in their order; empty
+// when they do not form a tree from state 0 that reaches every state, as the library builds them.
+std::vector<int> breadthFirstOrder(const HyphenDict &level)
+{
+    const std::span<const HyphenState> states(level.states, std::size_t(level.num_states));
+    std::vector<int> order{0};
+    std::vector<bool> reached(states.size(), false);
+    reached[0] = true;
+    order.reserve(states.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const HyphenState &state = states[std::size_t(order[i])];
+        for (int k = 0; k < state.num_trans; ++k) {
+            const int target = state.trans[k].new_state;
+            if (target < 0 || std::size_t(target) >= states.size() || reached[std::size_t(target)])
+                return {};
+            reached[std::size_t(target)] = true;
+            order.push_back(target);
+        }
+    }
+    return order.size() == states.size() ? order : std::vector<int>{};
+}
+
+// False when the level holds what the format cannot: replacements, UTF-8, states that are not a
+// tree, a transition count or match length beyond its field.
 bool writeLevel(Writer &out, const HyphenDict &level)
 {
     if (level.utf8 || level.num_states < 1)
         return false;
+    const std::vector<int> order = breadthFirstOrder(level);
+    if (order.empty())
+        return false;
+    std::vector<int> renumbered(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        renumbered[std::size_t(order[i])] = int(i);
+
     for (const char minimum : {level.lhmin, level.rhmin, level.clhmin, level.crhmin})
         out.number(qint8(minimum));
-
     QByteArray noHyphen;
     const char *item = level.nohyphen;
     for (int i = 0; item && i <= level.nohyphenl; ++i) {
@@ -124,29 +204,26 @@ bool writeLevel(Writer &out, const HyphenDict &level)
     out.bytes(noHyphen);
 
     quint32 matchBytes = 0;
-    for (const HyphenState &state : statesOf(level)) {
+    for (const int s : order) {
+        const HyphenState &state = level.states[s];
         const std::size_t length = matchLength(state);
         if (state.repl || state.num_trans < 0 || state.num_trans > maxTransitions ||
-            length > maxMatchLength)
+            length > maxMatchLength || state.fallback_state >= level.num_states)
             return false;
         matchBytes += length ? quint32(length) + 1 : 0;
     }
     out.number(quint32(level.num_states));
     out.number(matchBytes);
-    for (const HyphenState &state : statesOf(level)) {
-        out.number(qint32(state.fallback_state));
-        out.number(quint16(state.num_trans));
-        out.number(quint8(matchLength(state)));
-    }
-    for (const HyphenState &state : statesOf(level)) {
-        for (int k = 0; k < state.num_trans; ++k) {
+    for (const int s : order) {
+        const HyphenState &state = level.states[s];
+        const int fallback = state.fallback_state;
+        out.number(qint32(fallback < 0 ? fallback : renumbered[std::size_t(fallback)]));
+        out.number(quint8(state.num_trans));
+        const std::size_t length = matchLength(state);
+        out.number(quint8(length));
+        for (int k = 0; k < state.num_trans; ++k)
             out.number(quint8(state.trans[k].ch));
-            out.number(quint32(state.trans[k].new_state));
-        }
-    }
-    for (const HyphenState &state : statesOf(level)) {
-        if (const std::size_t length = matchLength(state))
-            out.bytes(QByteArrayView(state.match, qsizetype(length) + 1));
+        out.bytes(QByteArrayView(state.match, qsizetype(length)));
     }
     return true;
 }
@@ -175,119 +252,92 @@ bool readNoHyphen(QByteArrayView items, std::vector<char> &storage, HyphenDict &
     return true;
 }
 
-// Where the transitions lead: each state but 0 is reached by exactly one, as the library
-// builds them, from the state whose string is one character shorter.
-struct Tree
+// A match of digits. The library writes a state's match so that it ends at the character just
+// read; a match longer than what can have been read would be written before the start of its
+// buffer. After at most n characters of the word the state holds a string of at most n, and at
+// most n - 1 unless it starts at the edge, since the word the library walks always starts with
+// '.'; a match has at most one digit more than its state's string has characters.
+bool matchFits(QByteArrayView digits, quint8 depthAndEdge)
 {
-    std::vector<qint32> parent;
-    std::vector<char> character; // on the transition from the parent
-};
-
-// The states with their fallbacks and transitions; false when a transition leads outside the
-// states, or into state 0, where the automaton starts, or into a state reached already.
-bool readStates(QByteArrayView stateRecords, QByteArrayView transitionRecords,
-                std::vector<HyphenState> &states, std::vector<HyphenTrans> &transitions, Tree &tree)
-{
-    const qsizetype count = stateRecords.size() / stateRecordSize;
-    states.assign(std::size_t(count), HyphenState{});
-    transitions.resize(std::size_t(transitionRecords.size() / transitionRecordSize));
-    tree.parent.assign(std::size_t(count), -1);
-    tree.character.assign(std::size_t(count), 0);
-    const char *transition = transitionRecords.data();
-    HyphenTrans *next = transitions.data();
-    for (qsizetype s = 0; s < count; ++s) {
-        const char *record = stateRecords.data() + s * stateRecordSize;
-        HyphenState &state = states[std::size_t(s)];
-        state.fallback_state = qFromLittleEndian<qint32>(record);
-        state.num_trans = qFromLittleEndian<quint16>(record + 4);
-        state.trans = state.num_trans ? next : nullptr;
-        for (int k = 0; k < state.num_trans; ++k, ++next, transition += transitionRecordSize) {
-            const auto target = qFromLittleEndian<quint32>(transition + 1);
-            if (target == 0 || target >= quint32(count) || tree.parent[target] >= 0)
-                return false;
-            tree.parent[target] = qint32(s);
-            tree.character[target] = transition[0];
-            *next = HyphenTrans{transition[0], int(target)};
-        }
-    }
-    return true;
-}
-
-// The length of each state's string, and whether it starts at the word's edge ('.'); false
-// when the transitions do not form a tree from state 0 that reaches every state. Walks up
-// from each state to one already measured, which touches far less memory than following the
-// transitions down.
-bool measureStates(const Tree &tree, std::vector<qint32> &length, std::vector<bool> &atEdge)
-{
-    constexpr qint32 unknown = -1;
-    constexpr qint32 onPath = -2;
-    const std::size_t count = tree.parent.size();
-    length.assign(count, unknown);
-    atEdge.assign(count, false);
-    length[0] = 0;
-    std::vector<std::size_t> path;
-    for (std::size_t s = 1; s < count; ++s) {
-        std::size_t up = s;
-        while (length[up] == unknown) {
-            if (tree.parent[up] < 0)
-                return false;
-            length[up] = onPath;
-            path.push_back(up);
-            up = std::size_t(tree.parent[up]);
-        }
-        if (length[up] == onPath)
-            return false;
-        for (; !path.empty(); path.pop_back()) {
-            const std::size_t state = path.back();
-            const auto parent = std::size_t(tree.parent[state]);
-            length[state] = length[parent] + 1;
-            atEdge[state] = parent == 0 ? tree.character[state] == '.' : bool(atEdge[parent]);
-        }
-    }
-    return true;
-}
-
-// Every fallback leads to a shorter string, so the library's search for a transition ends.
-bool fallbacksShorten(const std::vector<HyphenState> &states, const std::vector<qint32> &length)
-{
-    if (states[0].fallback_state != -1)
+    const int depth = depthAndEdge & ~atEdgeBit;
+    const int room = depth == 0 ? 0 : depth + ((depthAndEdge & atEdgeBit) ? 0 : 1);
+    if (digits.size() > room)
         return false;
-    const auto count = qint64(states.size());
-    for (std::size_t s = 1; s < states.size(); ++s) {
-        const int fallback = states[s].fallback_state;
-        if (fallback < -1 || fallback >= count ||
-            (fallback >= 0 && length[std::size_t(fallback)] >= length[s]))
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9')
             return false;
     }
     return true;
 }
 
-// Matches of digits, each ended by a zero byte. The library writes a state's match so that it
-// ends at the character just read; a match longer than what can have been read would be
-// written before the start of its buffer. After at most n characters of the word the state
-// holds a string of at most n, and at most n - 1 unless it starts at the edge, since the word
-// the library walks always starts with '.'; a match has at most one digit more than its
-// state's string has characters.
-bool readMatches(QByteArrayView stateRecords, QByteArrayView matches, CachedPatterns::Level &level,
-                 const std::vector<qint32> &length, const std::vector<bool> &atEdge)
+// Rebuilds one level's states in one pass. In breadth-first order the k-th transition leads to
+// state k + 1, so a state is sound to use once an earlier state's transition has reached it:
+// every state is reached exactly once, from a state before it, and the strings' lengths are
+// known before they are needed. Every fallback leads to a shorter string, so the library's
+// search for a transition ends.
+bool readStates(Reader &in, quint32 count, AutomatonMemory &memory, CachedPatterns::Level &level,
+                quint32 matchBytes)
 {
-    level.matches.assign(matches.begin(), matches.end());
-    qsizetype at = 0;
-    for (std::size_t s = 0; s < level.states.size(); ++s) {
-        const auto size = qsizetype(quint8(stateRecords[qsizetype(s) * stateRecordSize + 6]));
-        if (size == 0)
-            continue;
-        const qint32 room = s == 0 ? 0 : length[s] + (atEdge[s] ? 0 : 1);
-        if (size > room || size >= matches.size() - at || matches[at + size] != '\0')
+    HyphenState *states = memory.take<HyphenState>(count);
+    HyphenTrans *transitions = memory.take<HyphenTrans>(count - 1);
+    char *matches = memory.take<char>(matchBytes);
+    if (!states || (count > 1 && !transitions) || (matchBytes && !matches))
+        return false;
+    // Per state: its string's length, and whether it starts at the word's edge ('.').
+    std::vector<quint8> depthAndEdge(count, 0);
+    quint32 reached = 1;
+    quint32 matchesUsed = 0;
+    for (quint32 s = 0; s < count; ++s) {
+        const QByteArrayView record = in.peek(maxStateRecordSize);
+        if (record.size() < minStateRecordSize)
             return false;
-        for (const char digit : matches.sliced(at, size)) {
-            if (digit < '0' || digit > '9')
-                return false;
+        const auto fallback = qFromLittleEndian<qint32>(record.data());
+        const auto transitionCount = quint8(record[4]);
+        const auto matchSize = quint8(record[5]);
+        const qsizetype size = minStateRecordSize + transitionCount + matchSize;
+        if (record.size() < size)
+            return false;
+        in.skip(size);
+        const QByteArrayView characters = record.sliced(minStateRecordSize, transitionCount);
+        const QByteArrayView digits =
+            record.sliced(minStateRecordSize + transitionCount, matchSize);
+        const int depth = depthAndEdge[s] & ~atEdgeBit;
+        if (s >= reached || transitionCount > count - reached ||
+            (transitionCount && depth == maxDepth) || !matchFits(digits, depthAndEdge[s]))
+            return false;
+        if (s == 0 ? fallback != -1
+                   : fallback < -1 || qint64(fallback) >= qint64(s) ||
+                         (fallback >= 0 && (depthAndEdge[quint32(fallback)] & ~atEdgeBit) >= depth))
+            return false;
+
+        HyphenState &state = states[s];
+        state = HyphenState{nullptr,
+                            nullptr,
+                            0,
+                            0,
+                            fallback,
+                            transitionCount,
+                            transitionCount ? transitions + (reached - 1) : nullptr};
+        for (const char character : characters) {
+            transitions[reached - 1] = HyphenTrans{character, int(reached)};
+            const bool atEdge = s == 0 ? character == '.' : bool(depthAndEdge[s] & atEdgeBit);
+            depthAndEdge[reached] = quint8(depth + 1) | (atEdge ? atEdgeBit : 0);
+            ++reached;
         }
-        level.states[s].match = level.matches.data() + at;
-        at += size + 1;
+        if (matchSize) {
+            if (matchSize >= matchBytes - matchesUsed)
+                return false;
+            state.match = matches + matchesUsed;
+            std::memcpy(state.match, digits.data(), matchSize);
+            state.match[matchSize] = '\0';
+            matchesUsed += matchSize + 1u;
+        }
     }
-    return at == matches.size();
+    if (reached != count || matchesUsed != matchBytes)
+        return false;
+    level.dict.num_states = int(count);
+    level.dict.states = states;
+    return true;
 }
 
 bool readLevel(Reader &in, CachedPatterns::Level &level)
@@ -296,48 +346,65 @@ bool readLevel(Reader &in, CachedPatterns::Level &level)
     for (char *minimum : {&dict.lhmin, &dict.rhmin, &dict.clhmin, &dict.crhmin})
         *minimum = char(in.number<qint8>());
     const QByteArrayView noHyphen = in.take(in.number<quint32>());
+    if (!in.ok() || !readNoHyphen(noHyphen, level.noHyphen, dict))
+        return false;
     const auto stateCount = in.number<quint32>();
     const auto matchBytes = in.number<quint32>();
-    const QByteArrayView stateRecords = in.take(qint64(stateCount) * stateRecordSize);
-    if (!in.ok() || stateCount == 0 || !readNoHyphen(noHyphen, level.noHyphen, dict))
+    // Each state takes bytes of the file, so what is left bounds what a damaged count reserves.
+    if (!in.ok() || stateCount == 0 || stateCount > in.left() / minStateRecordSize ||
+        matchBytes > in.left())
         return false;
-    qint64 transitionCount = 0;
-    for (quint32 s = 0; s < stateCount; ++s)
-        transitionCount +=
-            qFromLittleEndian<quint16>(stateRecords.data() + s * stateRecordSize + 4);
-    const QByteArrayView transitionRecords = in.take(transitionCount * transitionRecordSize);
-    const QByteArrayView matches = in.take(matchBytes);
-    Tree tree;
-    if (!in.ok() || transitionCount != qint64(stateCount) - 1 ||
-        !readStates(stateRecords, transitionRecords, level.states, level.transitions, tree))
-        return false;
-
-    std::vector<qint32> length;
-    std::vector<bool> atEdge;
-    if (!measureStates(tree, length, atEdge) || !fallbacksShorten(level.states, length) ||
-        !readMatches(stateRecords, matches, level, length, atEdge))
+    // With room for the pieces' alignment and, in the sanitizer build, the guards between them.
+    level.memory = AutomatonMemory(stateCount * sizeof(HyphenState) +
+                                   (stateCount - 1) * sizeof(HyphenTrans) + matchBytes + 512);
+    if (!readStates(in, stateCount, level.memory, level, matchBytes))
         return false;
     std::strcpy(dict.cset, "ISO8859-1");
-    dict.num_states = int(stateCount);
-    dict.states = level.states.data();
     return true;
 }
 
 } // namespace
 
-QByteArray CachedPatterns::checksum(QByteArrayView bytes)
+quint64 CachedPatterns::addToChecksum(quint64 sum, QByteArrayView block)
 {
-    uLong crc = crc32_z(0, nullptr, 0);
-    crc = crc32_z(crc, reinterpret_cast<const Bytef *>(bytes.data()), std::size_t(bytes.size()));
-    std::array<char, checksumSize> raw;
-    qToLittleEndian(quint32(crc), raw.data());
-    return QByteArray(raw.data(), checksumSize);
+    // qHash with seed 0 is the same in every process and on every processor; with any other
+    // seed it mixes in the process's random seed where the processor has AES, and a cache
+    // would never be found sound again. A Qt version that hashes differently only makes the
+    // caches stale once: they are rebuilt in the background.
+    return qHashMulti(0, sum, qHash(block, 0));
+}
+
+quint64 CachedPatterns::checksum(QByteArrayView bytes)
+{
+    quint64 sum = 0;
+    for (qsizetype at = 0; at < bytes.size(); at += checksumBlockSize)
+        sum = addToChecksum(sum, bytes.sliced(at, qMin(checksumBlockSize, bytes.size() - at)));
+    return sum;
 }
 
 CachedPatterns::Key CachedPatterns::keyOf(const QString &patternsPath, QByteArrayView bytes)
 {
     const QFileInfo info(patternsPath);
     return {patternsPath, bytes.size(), info.lastModified().toMSecsSinceEpoch(), checksum(bytes)};
+}
+
+std::optional<CachedPatterns::Key> CachedPatterns::keyOfFile(const QString &patternsPath)
+{
+    QFile file(patternsPath);
+    // Not a folder, nor a pipe that would keep the reader waiting.
+    if (!QFileInfo(patternsPath).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray block(checksumBlockSize, Qt::Uninitialized);
+    Key key{patternsPath, 0, QFileInfo(file).lastModified().toMSecsSinceEpoch(), 0};
+    for (;;) {
+        const qint64 read = file.read(block.data(), checksumBlockSize);
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            return key;
+        key.checksum = addToChecksum(key.checksum, QByteArrayView(block).first(read));
+        key.size += read;
+    }
 }
 
 QByteArray CachedPatterns::write(const Key &key, const HyphenDict &dict)
@@ -348,35 +415,50 @@ QByteArray CachedPatterns::write(const Key &key, const HyphenDict &dict)
             return {};
         levels.push_back(level);
     }
-    if (key.checksum.size() != checksumSize)
-        return {};
     Writer out;
-    // A state and the transition into it take 12 bytes; the matches add about a fifth.
+    // A state takes 7 bytes and its match about 2 more.
     qsizetype stateCount = 0;
     for (const HyphenDict *level : levels)
         stateCount += level->num_states;
-    out.reserve(stateCount * (stateRecordSize + transitionRecordSize) * 6 / 5 + 4096);
+    out.reserve(stateCount * 9 + 4096);
     out.bytes(magic);
     out.number(formatVersion);
+    out.number(quint64(0));
     writeKey(out, key);
     out.number(quint8(levels.size()));
     for (const HyphenDict *level : levels) {
         if (!writeLevel(out, *level))
             return {};
     }
-    QByteArray bytes = out.take();
-    bytes += checksum(bytes);
+    return sealed(out.take());
+}
+
+QByteArray CachedPatterns::sealed(QByteArray bytes)
+{
+    if (bytes.size() >= headerSize)
+        qToLittleEndian(checksum(QByteArrayView(bytes).sliced(headerSize)),
+                        bytes.data() + checksumAt);
     return bytes;
 }
 
 std::unique_ptr<CachedPatterns> CachedPatterns::read(QByteArrayView bytes, const Key &key)
 {
-    if (bytes.size() < checksumSize || bytes.size() > maxCacheSize)
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer, bytes.size(), key);
+}
+
+std::unique_ptr<CachedPatterns> CachedPatterns::read(QIODevice &device, qint64 size, const Key &key)
+{
+    if (size < headerSize || size > maxCacheSize)
         return nullptr;
-    const QByteArrayView body = bytes.chopped(checksumSize);
-    Reader in(body);
-    if (in.take(magic.size()) != magic || in.number<quint32>() != formatVersion ||
-        !keyMatches(in, key) || checksum(body) != bytes.last(checksumSize))
+    Reader in(device, size);
+    if (in.take(magic.size()) != magic || in.number<quint32>() != formatVersion)
+        return nullptr;
+    const auto sum = in.number<quint64>();
+    in.startChecksum();
+    if (!keyMatches(in, key))
         return nullptr;
     const auto levelCount = in.number<quint8>();
     if (levelCount < 1 || levelCount > maxLevels)
@@ -386,7 +468,7 @@ std::unique_ptr<CachedPatterns> CachedPatterns::read(QByteArrayView bytes, const
         if (!readLevel(in, cached->m_levels[std::size_t(i)]))
             return nullptr;
     }
-    if (!in.atEnd())
+    if (!in.atEnd() || in.checksum() != sum)
         return nullptr;
     if (levelCount == 2)
         cached->m_levels[0].dict.nextlevel = &cached->m_levels[1].dict;
@@ -410,8 +492,5 @@ std::unique_ptr<CachedPatterns> CachedPatterns::load(const QString &cachePath, c
     QFile file(cachePath);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    const QByteArray bytes = file.read(maxCacheSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return nullptr;
-    return read(bytes, key);
+    return read(file, file.size(), key);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "automatonmemory.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,7 +10,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
+
+class QIODevice;
 
 // The automaton the hyphenation library builds from a patterns file, kept in a file of this
 // program's own format. The library takes seconds and tens of megabytes to build it from the
@@ -16,22 +21,24 @@
 // milliseconds.
 //
 // A cache file is untrusted input. It is used only when it was written by this format version
-// for the same patterns file (path, size, modification time and a checksum of its bytes), ends
-// in the checksum of all bytes before it, and holds nothing the library's hyphenation could
-// follow out of bounds or round in circles (see read()).
+// for the same patterns file (path, size, modification time and a checksum of its bytes), holds
+// the checksum of all bytes after it, and holds nothing the library's hyphenation could follow
+// out of bounds or round in circles (see read()).
 //
 // Layout, little-endian:
-//   "TRBPATC\n", u32 format version
+//   "TRBPATC\n", u32 format version, u64 checksum of all bytes after it
 //   the key: u32 path length, the path in UTF-8, i64 size, i64 modification time (ms since the
-//     epoch), the patterns' checksum
+//     epoch), u64 the patterns' checksum
 //   u8 level count (1 or 2), then per level:
 //     i8 lhmin, rhmin, clhmin, crhmin
 //     u32 length of the NOHYPHEN items, the items, each ended by a zero byte
-//     u32 state count, u32 length of the matches
-//     per state: i32 fallback state, u16 transition count, u8 match length
-//     per transition, state by state: u8 character, u32 target state
-//     the matches, state by state, each ended by a zero byte
-//   the checksum of all bytes before it
+//     u32 state count, u32 length of the matches, each counted with a zero byte to end it
+//     the states in breadth-first order from state 0, each as i32 fallback state,
+//       u8 transition count, u8 match length, the transitions' characters, the match's digits
+// The transitions' targets are not written: in breadth-first order the k-th transition of a
+// level, counted over its states in order, leads to state k + 1. So the states rebuild in one
+// pass, each state's parent before it. The library numbers its states otherwise; marking
+// depends only on the strings the states stand for, not on their numbers.
 class CachedPatterns
 {
 public:
@@ -41,27 +48,36 @@ public:
         QString patternsPath;
         qint64 size = 0;
         qint64 modified = 0; // milliseconds since the epoch
-        QByteArray checksum;
+        quint64 checksum = 0;
 
         bool operator==(const Key &) const = default;
     };
 
-    // A CRC-32, little-endian: it tells a damaged or replaced file. What could make the
-    // library's hyphenation go astray is refused by the checks of read() whatever it says.
-    static constexpr qsizetype checksumSize = 4;
-    static QByteArray checksum(QByteArrayView bytes);
+    // It tells a damaged or replaced file; what could make the library's hyphenation go astray
+    // is refused by the checks of read() whatever it says. Taken in blocks of this size, so
+    // that a file can be checked as it is read.
+    static constexpr qsizetype checksumBlockSize = 64 * 1024;
+    static quint64 checksum(QByteArrayView bytes);
+    // The checksum of the blocks before and the next block.
+    static quint64 addToChecksum(quint64 sum, QByteArrayView block);
     // The key of the patterns file at path whose bytes were just read.
     static Key keyOf(const QString &patternsPath, QByteArrayView bytes);
+    // The key of the patterns file at path, read a block at a time; none when it cannot be read.
+    static std::optional<Key> keyOfFile(const QString &patternsPath);
 
     // The bytes of a cache file holding dict and the level after it. Empty when the library
-    // built what this format does not hold: replacements, UTF-8 patterns, more than two levels.
+    // built what this format does not hold: replacements, UTF-8 patterns, more than two levels,
+    // states that do not form a tree from state 0.
     static QByteArray write(const Key &key, const HyphenDict &dict);
+    // bytes of a cache, with the checksum of what follows it set; unchanged when too short.
+    static QByteArray sealed(QByteArray bytes);
     // Null unless bytes are a sound cache for key.
     static std::unique_ptr<CachedPatterns> read(QByteArrayView bytes, const Key &key);
 
     // Written whole or not at all, its folder made if need be; false when it could not be.
     static bool save(const QString &cachePath, const Key &key, const HyphenDict &dict);
-    // Null when the file is missing, unreadable, or not a sound cache for key.
+    // Null when the file is missing, unreadable, or not a sound cache for key. Read a block at
+    // a time while the automaton is rebuilt.
     static std::unique_ptr<CachedPatterns> load(const QString &cachePath, const Key &key);
 
     CachedPatterns(const CachedPatterns &) = delete;
@@ -71,18 +87,18 @@ public:
     // object, which frees it: the library's free function must never see it.
     HyphenDict *dict() { return &m_levels[0].dict; }
 
-    // One level's dictionary and the storage it points into.
+    // One level's dictionary; its states, transitions and matches lie in memory.
     struct Level
     {
         HyphenDict dict{};
-        std::vector<HyphenState> states;
-        std::vector<HyphenTrans> transitions;
-        std::vector<char> matches;
         std::vector<char> noHyphen;
+        AutomatonMemory memory;
     };
 
 private:
     CachedPatterns() = default;
+
+    static std::unique_ptr<CachedPatterns> read(QIODevice &device, qint64 size, const Key &key);
 
     std::array<Level, 2> m_levels;
 };

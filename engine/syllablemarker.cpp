@@ -254,11 +254,9 @@ std::shared_ptr<const SyllableMarker> SyllableMarker::loadFromCache(const QStrin
 {
     if (cachePath.isEmpty())
         return nullptr;
-    const PatternsFile file = readPatternsFile(patternsPath);
-    if (!file.error.isEmpty())
-        return nullptr;
-    return germanFromCache(
-        CachedPatterns::load(cachePath, CachedPatterns::keyOf(patternsPath, file.bytes)));
+    // The patterns are only checked against the key, a block at a time.
+    const std::optional<CachedPatterns::Key> key = CachedPatterns::keyOfFile(patternsPath);
+    return key ? germanFromCache(CachedPatterns::load(cachePath, *key)) : nullptr;
 }
 
 std::shared_ptr<const SyllableMarker>

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads arbitrary bytes as a cache of built patterns, sealed with the checksum a cache file ends
-// in, so that the checks behind the checksum are reached. Whatever the bytes, they are refused,
-// or the patterns rebuilt from them are written back to the same bytes and mark any word
-// without reading or writing out of bounds, searching for ever, or changing more than hyphens.
+// Reads arbitrary bytes as a cache of built patterns, sealed with the checksum a cache file holds
+// after its header, so that the checks behind the checksum are reached. Whatever the bytes, they
+// are refused, or the patterns rebuilt from them are written back to the same bytes and mark any
+// word without reading or writing out of bounds, searching for ever, or changing more than hyphens.
 //
-// The seeds in fuzz/corpus/cachedpatterns are caches of small patterns files without their
-// checksum. After a change of the format, TRABELO_WRITE_SEEDS=FOLDER fuzz_cachedpatterns writes
-// them anew into FOLDER.
+// The seeds in fuzz/corpus/cachedpatterns are caches of small patterns files. After a change of the
+// format, TRABELO_WRITE_SEEDS=FOLDER fuzz_cachedpatterns writes them anew into FOLDER.
 
 #include "cachedpatterns.h"
 #include "syllablemarker.h"
@@ -61,8 +60,7 @@ void writeSeeds(const QString &folder)
         HyphenDict *dict = hnj_hyphen_load_file(file);
         std::fclose(file);
         QFile seed(folder + u'/' + QLatin1StringView(name));
-        const QByteArray bytes =
-            CachedPatterns::write(key, *dict).chopped(CachedPatterns::checksumSize);
+        const QByteArray bytes = CachedPatterns::write(key, *dict);
         if (!seed.open(QIODevice::WriteOnly) || seed.write(bytes) != bytes.size())
             fail("cannot write a seed");
         hnj_hyphen_free(dict);
@@ -83,7 +81,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView body(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QByteArray bytes = body.toByteArray() + CachedPatterns::checksum(body);
+    const QByteArray bytes = CachedPatterns::sealed(body.toByteArray());
     std::unique_ptr<CachedPatterns> cached = CachedPatterns::read(bytes, key);
     if (!cached)
         return 0;

@@ -32,6 +32,7 @@ grep -q 'Rückgabewert' out.bin || fail "--help does not explain the exit status
 printf 'Oma\nKakao\rIgel\r\nMa-ma malt\n\nOma liest Mama!\r\rRuine' | "$program" >out.bin
 expect "standard input: LF, CR, CR LF, no line end at the end, teacher's marks, empty lines" \
     'O-ma\r\nKa-ka-o\r\nI-gel\r\nMa-ma malt\r\n\r\nO-ma liest Ma-ma!\r\n\r\nRu-i-ne\r\n'
+kept=$(stat -c %i "$cache")
 
 : | "$program" >out.bin
 expect "empty input" ''
@@ -42,6 +43,8 @@ printf '\xef\xbb\xbf\xc3\x9cfer\n' >bom.txt
 printf 'Kakao\n' | "$program" a.txt windows.txt - bom.txt >out.bin
 expect "files in order, Windows-1252, - for standard input, UTF-8 with BOM" \
     'O-ma\r\nB\xc3\xa4u-me\r\n\xc3\x9c-bung\r\nStra-\xc3\x9fe\r\nKa-ka-o\r\n\xc3\x9c-fer\r\n'
+# A cache written by one process is sound for the next (its checksum does not vary by process).
+[[ $(stat -c %i "$cache") == "$kept" ]] || fail "a later run built the kept patterns anew"
 
 mkdir folder
 status=0

@@ -28,12 +28,6 @@ enum class Damage
     PatternsElsewhere,
 };
 
-QByteArray resealed(QByteArray bytes)
-{
-    bytes.chop(CachedPatterns::checksumSize);
-    return bytes + CachedPatterns::checksum(bytes);
-}
-
 bool setModified(const QString &path, const QDateTime &time)
 {
     QFile file(path);
@@ -129,12 +123,12 @@ private Q_SLOTS:
             QVERIFY(writeFile(cache, smallPatterns));
             break;
         case Damage::ByteChanged: // a digit of the last match: sound, but not what was built
-            bytes[bytes.size() - CachedPatterns::checksumSize - 2] ^= 1;
+            bytes[bytes.size() - 1] ^= 1;
             QVERIFY(writeFile(cache, bytes));
             break;
         case Damage::OtherVersion: // the u32 after the 8 bytes of the file's mark
             ++bytes[8];
-            QVERIFY(writeFile(cache, resealed(bytes)));
+            QVERIFY(writeFile(cache, CachedPatterns::sealed(bytes)));
             break;
         case Damage::PatternsTouched:
             QVERIFY(setModified(patterns, modified.addSecs(1)));
@@ -165,6 +159,7 @@ private Q_SLOTS:
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("accepted");
         QTest::addRow("as the library builds it") << Change([](Automaton &) {}) << true;
+        // Not a tree: nothing the library builds, and not written.
         QTest::addRow("transition beyond the states")
             << Change([](Automaton &a) { a.transitions[1][0].new_state = 6; }) << false;
         QTest::addRow("state reached twice")
@@ -202,11 +197,42 @@ private Q_SLOTS:
         Automaton automaton = Automaton::sound();
         change(automaton);
         const QByteArray bytes = CachedPatterns::write(someKey, automaton.build());
-        QVERIFY(!bytes.isEmpty());
-        std::unique_ptr<CachedPatterns> cached = CachedPatterns::read(bytes, someKey);
+        std::unique_ptr<CachedPatterns> cached =
+            bytes.isEmpty() ? nullptr : CachedPatterns::read(bytes, someKey);
         QCOMPARE(bool(cached), accepted);
         if (cached)
             QCOMPARE(CachedPatterns::write(someKey, *cached->dict()), bytes);
+    }
+
+    // The states are stored breadth-first without the transitions' targets: counts of
+    // transitions that do not add up to a tree are refused. Each edit says whether it found
+    // the bytes it changes, which end the cache: ".", "ab" and ".a" with their matches.
+    void transitionCountsRefused_data()
+    {
+        using Edit = std::function<bool(QByteArray &)>;
+        QTest::addColumn<Edit>("edit");
+        QTest::addRow("transition beyond the states") << Edit([](QByteArray &b) {
+            const bool found = b.endsWith("\0\x02"
+                                          "01"_ba);
+            b[b.size() - 4] = 1;
+            b.insert(b.size() - 2, 'x');
+            return found;
+        });
+        QTest::addRow("state reached by none") << Edit([](QByteArray &b) {
+            const bool found = b.sliced(b.size() - 20, 3) == "\x01\0a"_ba;
+            b[b.size() - 20] = 0;
+            b.remove(b.size() - 18, 1);
+            return found;
+        });
+    }
+
+    void transitionCountsRefused()
+    {
+        QFETCH(std::function<bool(QByteArray &)>, edit);
+        Automaton automaton = Automaton::sound();
+        QByteArray bytes = CachedPatterns::write(someKey, automaton.build());
+        QVERIFY(edit(bytes));
+        QVERIFY(!CachedPatterns::read(CachedPatterns::sealed(bytes), someKey));
     }
 };
 

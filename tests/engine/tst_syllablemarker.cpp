@@ -149,8 +149,9 @@ private Q_SLOTS:
         QCOMPARE(m_marker->markEntry(entry), marked);
     }
 
-    // The patterns rebuilt from the cache are the library's own, state by state, and mark every
-    // word as they do: the shipped lists, generated compounds and a large German dictionary.
+    // The patterns rebuilt from the cache are the library's own, written back byte for byte, and
+    // mark every word as they do: the shipped lists, generated compounds and a large German
+    // dictionary.
     void cacheMarksAsFreshLoad()
     {
         const QString patternsPath = SyllableMarker::defaultPatternsPath();
