@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pixels.h"
 #include "windowfixture.h"
 
 #include "texts.h"
@@ -27,17 +28,6 @@ struct Row
 
 const QRgb magenta = 0x800080, grey = 0xc0c0c0; // the colours 5 and 7
 const QByteArray settings = "Ab C d\r\n 3 \r\n 9 \r\n 60 \r\nCourier New\r\n";
-
-// The columns holding a pixel of exactly one of the colours; antialiased edges are blends.
-QList<int> columnsOf(const QImage &image, const QList<QRgb> &colours)
-{
-    QList<int> columns;
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height() && !columns.endsWith(x); ++y)
-            if (colours.contains(image.pixel(x, y) & 0xffffff))
-                columns << x;
-    return columns;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pixels.h"
 #include "syllableruns.h"
 #include "wordfield.h"
 
@@ -9,28 +10,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QRgb first = 0x800080, second = 0xc0c0c0; // the colours 5 and 7
-
-// The columns holding a pixel of exactly one of the colours; antialiased edges are blends.
-QList<int> columnsOf(const QImage &image, const QList<QRgb> &colours)
-{
-    QList<int> columns;
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height() && !columns.endsWith(x); ++y)
-            if (colours.contains(image.pixel(x, y) & 0xffffff))
-                columns << x;
-    return columns;
-}
-
-// The rows and columns holding a pixel of exactly this colour.
-QRect extent(const QImage &image, QRgb colour)
-{
-    QRect found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == colour)
-                found |= QRect(x, y, 1, 1);
-    return found;
-}
 
 // The word drawn in the two colours into a field of this width, in Arial bold.
 QImage drawn(const QString &word, bool arcs = false, int points = 48, int width = 600,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/extrasfile.h"
+#include "pixels.h"
 #include "windowfixture.h"
 #include "windowtexts.h"
 
@@ -13,17 +14,6 @@ namespace {
 
 const QRgb red = 0x800000, blue = 0x000080; // the colours 4 and 1
 const QByteArray redAndBlue = "abemnorsu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n";
-
-// The rows and columns holding a pixel of exactly this colour.
-QRect extent(const QImage &image, QRgb colour)
-{
-    QRect found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == colour)
-                found |= QRect(x, y, 1, 1);
-    return found;
-}
 
 QImage fieldImage(const WindowFixture &f)
 {
