@@ -5,7 +5,6 @@
 #include "texts.h"
 #include "wordlistfile.h"
 
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -31,23 +30,6 @@ QStringList dictionaryWords()
         const QString word = QString::fromUtf8(line.split('/').first()).trimmed();
         if (!word.isEmpty() && !word.contains(u' '))
             words << word;
-    }
-    return words;
-}
-
-// Words made of syllables marked by hand, joined at random, as compounds are.
-QStringList generatedWords(const QStringList &markedWords, int count)
-{
-    QStringList syllables;
-    for (const QString &word : markedWords)
-        syllables += word.toLower().split(u'-');
-    QRandomGenerator random(22);
-    QStringList words;
-    for (int i = 0; i < count; ++i) {
-        QString word;
-        for (int k = 1 + random.bounded(4); k > 0; --k)
-            word += syllables[random.bounded(int(syllables.size()))];
-        words << word;
     }
     return words;
 }
@@ -150,8 +132,8 @@ private Q_SLOTS:
     }
 
     // The patterns rebuilt from the cache are the library's own, written back byte for byte, and
-    // mark every word as they do: the shipped lists, generated compounds and a large German
-    // dictionary.
+    // mark every word as they do: the shipped lists and a large German dictionary, compounds
+    // included.
     void cacheMarksAsFreshLoad()
     {
         const QString patternsPath = SyllableMarker::defaultPatternsPath();
@@ -164,13 +146,9 @@ private Q_SLOTS:
 
         const auto cached = SyllableMarker::loadFromCache(patternsPath, m_cachePath);
         QVERIFY(cached);
-        QStringList shippedEntries;
-        for (const auto &list : std::as_const(m_shippedLists))
-            shippedEntries += list.second;
         const QStringList dictionary = dictionaryWords();
         QVERIFY(dictionary.size() > 70000);
-        const QStringList words = m_shippedWords.values() + dictionary +
-                                  generatedWords(shippedEntries.join(u' ').split(u' '), 5000);
+        const QStringList words = m_shippedWords.values() + dictionary;
         QStringList different;
         for (const QString &word : words) {
             if (cached->markWord(word) != m_marker->markWord(word))
