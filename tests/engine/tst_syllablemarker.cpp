@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <future>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -147,21 +145,6 @@ private Q_SLOTS:
         }
         qInfo("%lld words, %lld marked differently from the cache", words.size(), different.size());
         QCOMPARE(different.join(u' '), QString());
-    }
-
-    // A marker loaded once serves several threads at the same time with the same results.
-    void sharedBetweenThreads()
-    {
-        const QString entry = u"Taschenlampe Kakao Ruine Zuckerahorn Mama! Hyäne"_s;
-        const QString expected = m_marker->markEntry(entry);
-        const auto markOften = [&] {
-            bool same = true;
-            for (int round = 0; round < 2000; ++round)
-                same = same && m_marker->markEntry(entry) == expected;
-            return same;
-        };
-        auto other = std::async(std::launch::async, markOften);
-        QVERIFY(markOften() && other.get());
     }
 
     // A missing file, or one holding no German patterns this reader trusts, gives an error and
