@@ -127,7 +127,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("greyscale");
         QTest::addColumn<bool>("arcs");
-        QTest::addRow("colours") << false << false;
         QTest::addRow("colours, arcs") << false << true;
         QTest::addRow("greyscale, arcs") << true << true;
     }
