@@ -177,7 +177,6 @@ private Q_SLOTS:
         QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
         QVERIFY(!entry->isChecked());
         QVERIFY(f->label(Control::ExtrasCue)->isHidden());
-        QVERIFY(!extent(fieldImage(*f), blue).isValid());
         choose(WindowTexts::syllableArcsEntry);
         QVERIFY(!f->label(Control::ExtrasCue)->toolTip().contains(entry->text()));
         QVERIFY(saved().isOn(Extra::AutomaticSyllables));
