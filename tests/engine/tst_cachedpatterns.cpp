@@ -17,16 +17,8 @@ namespace {
 // patterns do.
 const QByteArray smallPatterns = "ISO8859-1\ns1t\nu1ck\nx1y\n"_ba;
 
-enum class Damage
-{
-    CutShort,
-    NotACache,
-    ByteChanged,
-    OtherVersion,
-    PatternsTouched,
-    PatternsEditedSameSizeAndTime,
-    PatternsElsewhere,
-};
+// Damages the cache as written, or the patterns (given their time), or moves them.
+using Damage = std::function<bool(QString &, const QString &, QByteArray, QDateTime)>;
 
 bool setModified(const QString &path, const QDateTime &time)
 {
@@ -91,14 +83,40 @@ private Q_SLOTS:
     void unusableCacheIgnoredAndRebuilt_data()
     {
         QTest::addColumn<Damage>("damage");
-        QTest::addRow("cut short") << Damage::CutShort;
-        QTest::addRow("not a cache") << Damage::NotACache;
-        QTest::addRow("a digit changed") << Damage::ByteChanged;
-        QTest::addRow("other format version") << Damage::OtherVersion;
-        QTest::addRow("patterns touched") << Damage::PatternsTouched;
+        QTest::addRow("cut short")
+            << Damage([](QString &, const QString &cache, QByteArray bytes, QDateTime) {
+                   return writeFile(cache, bytes.chopped(1));
+               });
+        QTest::addRow("not a cache")
+            << Damage([](QString &, const QString &cache, QByteArray, QDateTime) {
+                   return writeFile(cache, smallPatterns);
+               });
+        // A digit of the last match: sound, but not what was built.
+        QTest::addRow("a digit changed")
+            << Damage([](QString &, const QString &cache, QByteArray bytes, QDateTime) {
+                   bytes[bytes.size() - 1] ^= 1;
+                   return writeFile(cache, bytes);
+               });
+        // The u32 after the 8 bytes of the file's mark.
+        QTest::addRow("other format version")
+            << Damage([](QString &, const QString &cache, QByteArray bytes, QDateTime) {
+                   ++bytes[8];
+                   return writeFile(cache, CachedPatterns::sealed(bytes));
+               });
+        QTest::addRow("patterns touched")
+            << Damage([](QString &patterns, const QString &, QByteArray, QDateTime modified) {
+                   return setModified(patterns, modified.addSecs(1));
+               });
         QTest::addRow("patterns edited, same size and time")
-            << Damage::PatternsEditedSameSizeAndTime;
-        QTest::addRow("patterns elsewhere") << Damage::PatternsElsewhere;
+            << Damage([](QString &patterns, const QString &, QByteArray, QDateTime modified) {
+                   return writeFile(patterns, QByteArray(smallPatterns).replace("x1y", "x1z")) &&
+                          setModified(patterns, modified);
+               });
+        QTest::addRow("patterns elsewhere")
+            << Damage([](QString &patterns, const QString &, QByteArray, QDateTime modified) {
+                   patterns = QFileInfo(patterns).dir().filePath(u"anderswo.dic"_s);
+                   return writeFile(patterns, smallPatterns) && setModified(patterns, modified);
+               });
     }
 
     void unusableCacheIgnoredAndRebuilt()
@@ -112,36 +130,7 @@ private Q_SLOTS:
         const SyllableMarker::Loaded cold = SyllableMarker::load(patterns, cache);
         QVERIFY(cold.marker && !cold.fromCache);
         QVERIFY(SyllableMarker::loadFromCache(patterns, cache));
-
-        QByteArray bytes = fileBytes(cache);
-        const QDateTime modified = QFileInfo(patterns).lastModified();
-        switch (damage) {
-        case Damage::CutShort:
-            QVERIFY(writeFile(cache, bytes.chopped(1)));
-            break;
-        case Damage::NotACache:
-            QVERIFY(writeFile(cache, smallPatterns));
-            break;
-        case Damage::ByteChanged: // a digit of the last match: sound, but not what was built
-            bytes[bytes.size() - 1] ^= 1;
-            QVERIFY(writeFile(cache, bytes));
-            break;
-        case Damage::OtherVersion: // the u32 after the 8 bytes of the file's mark
-            ++bytes[8];
-            QVERIFY(writeFile(cache, CachedPatterns::sealed(bytes)));
-            break;
-        case Damage::PatternsTouched:
-            QVERIFY(setModified(patterns, modified.addSecs(1)));
-            break;
-        case Damage::PatternsEditedSameSizeAndTime:
-            QVERIFY(writeFile(patterns, QByteArray(smallPatterns).replace("x1y", "x1z")));
-            QVERIFY(setModified(patterns, modified));
-            break;
-        case Damage::PatternsElsewhere:
-            patterns = folder.filePath(u"anderswo.dic"_s);
-            QVERIFY(writeFile(patterns, smallPatterns) && setModified(patterns, modified));
-            break;
-        }
+        QVERIFY(damage(patterns, cache, fileBytes(cache), QFileInfo(patterns).lastModified()));
 
         QVERIFY(!SyllableMarker::loadFromCache(patterns, cache));
         const SyllableMarker::Loaded loaded = SyllableMarker::load(patterns, cache);

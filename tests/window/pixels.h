@@ -19,13 +19,19 @@ inline QList<int> columnsOf(const QImage &image, const QList<QRgb> &colours)
     return columns;
 }
 
-// The rows and columns holding a pixel of exactly this colour.
-inline QRect extent(const QImage &image, QRgb colour)
+// The rectangle holding the pixels of this colour inside the area (by default the whole image),
+// or of a colour this near to it: the tolerance bounds the summed differences of red, green, blue.
+inline QRect extent(const QImage &image, QRgb colour, QRect area = {}, int tolerance = 0)
 {
     QRect found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == colour)
+    area = area.isNull() ? image.rect() : area;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAbs(qRed(pixel) - qRed(colour)) + qAbs(qGreen(pixel) - qGreen(colour)) +
+                    qAbs(qBlue(pixel) - qBlue(colour)) <=
+                tolerance)
                 found |= QRect(x, y, 1, 1);
+        }
     return found;
 }

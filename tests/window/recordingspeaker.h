@@ -3,7 +3,7 @@
 
 #include "speech/speaker.h"
 
-#include <QList>
+#include <QStringList>
 
 #include <chrono>
 #include <utility>
@@ -12,15 +12,8 @@
 class RecordingSpeaker : public Speaker
 {
 public:
-    struct Call
-    {
-        QString what; // prepare, say, stop, slow
-        QStringList parts{};
-        std::chrono::milliseconds pause{0};
-        bool slow = false;
-        bool operator==(const Call &) const = default;
-    };
-    QList<Call> calls;
+    // "prepare", "say Ba|na 350" (the parts, the pause in ms), "stop", "slow 1".
+    QStringList calls;
 
     // Ready when the reason is empty; reports a change as the real speaker does.
     void setReason(const QString &reason, bool stalled = false)
@@ -29,17 +22,17 @@ public:
         if (std::exchange(m_reason, reason) != reason)
             emit readinessChanged();
     }
-    void prepare() override { calls << Call{QStringLiteral("prepare")}; }
+    void prepare() override { calls << QStringLiteral("prepare"); }
     bool isReady() const override { return m_reason.isEmpty(); }
     QString reason() const override { return m_reason; }
     bool hasStalled() const override { return m_stalled; }
     // Noted also when not ready, so a test sees the caller asked; the real one says nothing then.
     void say(const QStringList &parts, std::chrono::milliseconds pause) override
     {
-        calls << Call{QStringLiteral("say"), parts, pause};
+        calls << QStringLiteral("say %1 %2").arg(parts.join(u'|')).arg(pause.count());
     }
-    void stop() override { calls << Call{QStringLiteral("stop")}; }
-    void setSlow(bool slow) override { calls << Call{QStringLiteral("slow"), {}, {}, slow}; }
+    void stop() override { calls << QStringLiteral("stop"); }
+    void setSlow(bool slow) override { calls << QStringLiteral("slow %1").arg(int(slow)); }
 
 private:
     QString m_reason = QStringLiteral("nicht bereit");
