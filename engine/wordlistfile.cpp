@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString WordListFile::locate(const QDir &folder, const QString &name)
+QString WordListFile::locate(const QDir &folder, const QString &name, Qt::CaseSensitivity matching)
 {
     if (name.isEmpty() || name.contains(u'/'))
         return {};
     if (folder.exists(name))
         return folder.filePath(name);
+    if (matching == Qt::CaseSensitive)
+        return {};
     const QStringList entries =
         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
@@ -23,9 +25,11 @@ QString WordListFile::locate(const QDir &folder, const QString &name)
     return {};
 }
 
-WordListFile::Result WordListFile::read(const QDir &folder, const QString &name)
+WordListFile::Result WordListFile::read(const QDir &folder, const QString &name,
+                                        const QString &entry)
 {
-    const QString path = locate(folder, name);
+    const QString path =
+        entry.isEmpty() ? locate(folder, name) : locate(folder, entry, Qt::CaseSensitive);
     if (path.isEmpty())
         return {{}, Texts::wordListMissing.arg(name)};
     if (QFileInfo(path).isDir())

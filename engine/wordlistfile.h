@@ -15,13 +15,15 @@ public:
         QByteArray bytes{}; // the file as read; empty when it was not read
     };
 
-    // Finds the file by its name without regard to letter case (SILBEN.TXT finds silben.txt),
-    // then reads and decodes it whole.
-    static Result read(const QDir &folder, const QString &name);
+    // Reads and decodes a list whole: the folder's entry of exactly that name when one is given
+    // (as the file chooser lists it), else the file that bears the name in any letter case
+    // (SILBEN.TXT finds silben.txt). Messages call the list by its name.
+    static Result read(const QDir &folder, const QString &name, const QString &entry = {});
 
-    // The path of the entry of the folder that bears the name in any letter case; the exact
-    // name wins when several do. Empty when there is none.
-    static QString locate(const QDir &folder, const QString &name);
+    // The path of the entry of the folder that bears the name (in any letter case, unless
+    // asked otherwise); the exact name wins when several do. Empty when there is none.
+    static QString locate(const QDir &folder, const QString &name,
+                          Qt::CaseSensitivity matching = Qt::CaseInsensitive);
 
     // The word lists of the folder, as the file chooser offers them: the files (links to files
     // included; no folders, no hidden files) whose names end in ".TXT" in any letter case, in

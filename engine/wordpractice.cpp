@@ -40,7 +40,7 @@ void WordPractice::loadWordList()
     const LetterFilter filter(m_letterSequence);
     m_queue.clear();
 
-    WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName);
+    WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName, m_listedFileName);
     m_wordListError = file.message;
     for (const QString &line : std::as_const(file.lines))
         filter.appendPassing(line, m_queue);
@@ -121,6 +121,7 @@ void WordPractice::enterLetterSequence(const QString &entered)
 void WordPractice::chooseWordListFile(const QString &listedName)
 {
     m_wordListFileName = CharacterCase::upper(listedName);
+    m_listedFileName = listedName;
     loadWordList();
     showNextWord();
 }

@@ -104,6 +104,10 @@ private:
     QString m_letterSequence = Texts::letterSequencePlaceholder;
     OrderMode m_orderMode = OrderMode::Alphabetical;
     QString m_wordListFileName = Texts::defaultWordListFile;
+    // The chosen file's name as the file chooser lists it, opened by exactly that name: with
+    // tiere.txt and TIERE.TXT in the folder, each opens its own file. Empty until a choice;
+    // the default list is found in any letter case.
+    QString m_listedFileName;
     QString m_wordListError;
     QStringList m_queue;
     QString m_currentWord;

@@ -101,6 +101,22 @@ private Q_SLOTS:
         QCOMPARE(s.practice.queue(), QStringList());
     }
 
+    // Regression: with tiere.txt and TIERE.TXT in the folder, choosing either opened TIERE.TXT.
+    void listsDifferingInCaseOpenTheirOwnFile()
+    {
+        Session s("so", u"aberost"_s);
+        QVERIFY(writeFile(s.dir.filePath(u"tiere.txt"_s), "Ra-be"));
+        QVERIFY(writeFile(s.dir.filePath(u"TIERE.TXT"_s), "Bar"));
+        QStringList shown;
+        for (const QString &listed : {u"tiere.txt"_s, u"TIERE.TXT"_s, u"tiere.txt"_s}) {
+            s.practice.chooseWordListFile(listed);
+            shown << s.practice.wordListFileName() + u':' + s.practice.currentWord();
+        }
+        shown << s.show(1); // the next pass reads the chosen file again
+        QCOMPARE(shown.join(u','),
+                 u"TIERE.TXT:Ra-be,TIERE.TXT:Bar,TIERE.TXT:Ra-be,Ra-be| 0 Wörter"_s);
+    }
+
     // Lists picked by mistake: what passes is shown, else the display stays; a missing list is
     // named until one (in any letter case) is back.
     void faultyList_data()
