@@ -114,8 +114,15 @@ void WordPractice::switchOrderMode()
 
 void WordPractice::enterLetterSequence(const QString &entered)
 {
-    m_letterSequence = entered.isEmpty() ? Texts::defaultLetterSequence : entered;
+    m_letterSequence = letterSequenceFromEntry(entered);
     loadWordList();
+}
+
+QString WordPractice::letterSequenceFromEntry(const QString &entered)
+{
+    QString sequence = entered;
+    sequence.removeIf([](QChar c) { return c == u'\r' || c == u'\n'; });
+    return sequence.isEmpty() ? Texts::defaultLetterSequence : sequence;
 }
 
 void WordPractice::chooseWordListFile(const QString &listedName)

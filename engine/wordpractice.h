@@ -69,8 +69,11 @@ public:
     // first word of a new pass.
     void switchOrderMode();
 
-    // Takes a letter sequence the teacher entered (empty means "abc") and rebuilds the queue.
+    // Takes a letter sequence the teacher entered and rebuilds the queue.
     void enterLetterSequence(const QString &entered);
+    // The sequence an entry stands for. The entry is one line: a line break pasted into it
+    // (CR, LF) is dropped, as it would split silben.ini; an entry left empty means "abc".
+    static QString letterSequenceFromEntry(const QString &entered);
 
     // Makes the file, named as the file chooser lists it, the word list: its name upper-cased,
     // the queue rebuilt and the next word shown.

@@ -101,6 +101,29 @@ private Q_SLOTS:
         QCOMPARE(s.practice.queue(), QStringList());
     }
 
+    // The entry box holds one line. Regression: a pasted line break reached silben.ini and
+    // split it, and the next start lost the teacher's colours and font.
+    void letterEntry_data()
+    {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("sequence");
+        QTest::addRow("pasted CR LF") << u"ab\r\ncd"_s << u"abcd"_s;
+        QTest::addRow("CR, LF alone, at the ends") << u"\nab\rc\nd\r"_s << u"abcd"_s;
+        QTest::addRow("tab and blank stay") << u"a\tb c"_s << u"a\tb c"_s;
+        QTest::addRow("only a line break") << u"\r\n"_s << u"abc"_s;
+        QTest::addRow("nothing") << QString() << u"abc"_s;
+    }
+
+    void letterEntry()
+    {
+        QFETCH(QString, entered);
+        QFETCH(QString, sequence);
+        Session s("a\tb\r\nabcd\r\nab\ncd", u"x"_s);
+        s.practice.enterLetterSequence(entered);
+        QCOMPARE(s.practice.letterSequence(), sequence);
+        QVERIFY(!s.practice.queue().contains(u"ab\ncd"_s));
+    }
+
     // Regression: with tiere.txt and TIERE.TXT in the folder, choosing either opened TIERE.TXT.
     void listsDifferingInCaseOpenTheirOwnFile()
     {
