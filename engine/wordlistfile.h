@@ -4,10 +4,16 @@
 #include <QDir>
 #include <QStringList>
 
+class QIODevice;
+
 // Reads a word-list file of the working folder into its lines.
 class WordListFile
 {
 public:
+    // Far beyond any real list (the million-line benchmark list has about 10 MB); a larger file,
+    // or a device without end, is refused rather than read until the memory runs out.
+    static constexpr qint64 maximumBytes = 64 * 1024 * 1024;
+
     struct Result
     {
         QStringList lines;
@@ -15,10 +21,26 @@ public:
         QByteArray bytes{}; // the file as read; empty when it was not read
     };
 
+    struct Bytes
+    {
+        enum class Status
+        {
+            Read,
+            TooLarge,
+            Unreadable
+        };
+        Status status = Status::Unreadable;
+        QByteArray bytes{}; // empty unless Read
+    };
+
     // Reads and decodes a list whole: the folder's entry of exactly that name when one is given
     // (as the file chooser lists it), else the file that bears the name in any letter case
     // (SILBEN.TXT finds silben.txt). Messages call the list by its name.
     static Result read(const QDir &folder, const QString &name, const QString &entry = {});
+
+    // Reads the device to its end in pieces, holding no more than the limit allows: a pipe's
+    // length is known only once it ends.
+    static Bytes readAll(QIODevice &device, qint64 limit = maximumBytes);
 
     // The path of the entry of the folder that bears the name (in any letter case, unless
     // asked otherwise); the exact name wins when several do. Empty when there is none.
