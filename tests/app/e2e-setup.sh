@@ -1,8 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The shared set-up of the end-to-end tests, sourced by them. It runs the sourcing script again
 # on a virtual X display, then gives it a working folder $work (the current folder) with a
-# small SILBEN.TXT, a silben.ini and its copy before.ini, and fail(). The sourcing script
-# removes $work in its own exit trap. screen_width and screen_height may be set before.
+# small SILBEN.TXT, a silben.ini and its copy before.ini, fail() and the waits below. The
+# sourcing script removes $work in its own exit trap. screen_width and screen_height may be
+# set before.
+#
+# The tests share two busy processors with the rest of the suite, and a sanitizer build starts
+# several times slower: every wait is for the event itself, for up to $patience seconds.
 if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
     exec xvfb-run -a -s "-screen 0 ${screen_width:-1600}x${screen_height:-1200}x24" \
         env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
@@ -19,3 +23,21 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+patience=60
+
+# Runs the command every tenth of a second until it succeeds; false after $patience seconds.
+eventually() {
+    local deadline=$((SECONDS + patience))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# The first visible window whose name matches, once there is one.
+window() { timeout "$patience" xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
+# At least $2 visible windows with a name that matches $1: a box titled like the main window.
+windows() { (($(xdotool search --onlyvisible --name "$1" | wc -l) >= $2)); }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
