@@ -35,9 +35,16 @@ eventually() {
     done
 }
 
+# The ids of the visible windows whose names match; fails when there is none. A window that
+# goes while the search walks the tree makes the search fail with an X error: no answer then.
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep '^[0-9]'; }
 # The first visible window whose name matches, once there is one.
-window() { timeout "$patience" xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
+window() {
+    local ids
+    ids=$(eventually visible "$1") || return 1
+    echo "${ids%%$'\n'*}"
+}
+no_window() { [[ -z "$(xdotool search --onlyvisible --name "$1" 2>&1)" ]]; }
 # At least $2 visible windows with a name that matches $1: a box titled like the main window.
-windows() { (($(xdotool search --onlyvisible --name "$1" | wc -l) >= $2)); }
+windows() { (($(visible "$1" | wc -l) >= $2)); }
 ended() { ! kill -0 "$pid" 2>/dev/null; }

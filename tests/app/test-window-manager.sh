@@ -18,9 +18,7 @@ openbox_pid=""
 source "$(dirname "$(readlink -f "$0")")/e2e-setup.sh"
 trap 'kill $pid $openbox_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 shot() { [[ -z "${TRABELO_E2E_SHOTS:-}" ]] || import -window root "$TRABELO_E2E_SHOTS/$1.png"; }
-running() { kill -0 "$pid" 2>/dev/null; }
 
 # The window manager's frame around a client: the child of the root window that holds it.
 frame_of() {
@@ -46,11 +44,8 @@ within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
 openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.2
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+eventually wm_running || fail "openbox did not start"
 
 "$program" &
 pid=$!
@@ -79,14 +74,13 @@ left=$x
 top=$y
 
 xdotool key Return
-sleep 0.5
-xdotool search --onlyvisible --name '^Hinweis$' >/dev/null && fail "the hint box stayed open"
+eventually no_window '^Hinweis$' || fail "the hint box stayed open"
 shot polish-after
 
 # The widest mode: the window grows on its right, its frame's left and top edges stay.
 xdotool mousemove --window "$main" 124 456 click 1
-sleep 0.5
-[[ $(xwininfo -id "$main") == *"Width: 1328"* ]] || fail "the widest mode did not widen the window"
+widened() { [[ $(xwininfo -id "$main") == *"Width: 1328"* ]]; }
+eventually widened || fail "the widest mode did not widen the window"
 outer_geometry "$frame"
 [[ "$x,$y" == "$left,$top" ]] || fail "the frame moved from $left,$top to $x,$y"
 check_hints "after a width change"
@@ -100,20 +94,17 @@ close_request() {
 
 close_request
 xdotool key Return # the default answer is "Nein"
+eventually no_window '^Trabelo beenden$' || fail "the exit question stayed open"
 sleep 0.5
-running || fail "Nein ended the program"
+ended && fail "Nein ended the program"
 cmp -s silben.ini before.ini || fail "Nein wrote the settings"
 
 close_request
 xdotool key alt+j
-sleep 0.5
+eventually windows '^Trabelo$' 2 || fail "no farewell box"
 cmp -s silben.ini before.ini || fail "the settings were written before the farewell box closed"
 xdotool key Return
-for _ in $(seq 50); do
-    running || break
-    sleep 0.2
-done
-running && fail "the program did not end after Ja"
+eventually ended || fail "the program did not end after Ja"
 wait "$pid" || fail "the program ended with an error"
 
 printf 'rose\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >expected.ini
