@@ -9,9 +9,6 @@
 #include <memory>
 #include <mutex>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -73,10 +70,9 @@ void FontCatalog::prepareSystemFamilies()
 
 QStringList FontCatalog::lookUpFamilies()
 {
-    // Background work: the toolkit's start on the other thread goes first where both want the
-    // same processor, and the lookup still ends long before the chooser needs it. (On Linux a
-    // thread has a priority of its own.)
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+    // At the program's own priority: the window waits for this answer, and on a busy machine
+    // a lower priority left the lookup behind every other program (20 ms later to the window
+    // with both processors busy, no gain when idle).
     // The chooser is sorted by the locale's collation: opening it here takes its loading off
     // the window's start, and the word lists' sorts find it open too.
     QStringList one = {u"a"_s};
