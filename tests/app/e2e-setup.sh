@@ -7,9 +7,29 @@
 #
 # The tests share two busy processors with the rest of the suite, and a sanitizer build starts
 # several times slower: every wait is for the event itself, for up to $patience seconds.
+#
+# The virtual X server is the test's own and picks a free display itself (-displayfd), telling
+# which once it is ready. xvfb-run -a picks a number first and starts its server after, which
+# races with every server started at that moment on the machine, not only in this suite: a
+# test then found no display, or another's.
 if [[ -z "${TRABELO_E2E_DISPLAY:-}" ]]; then
-    exec xvfb-run -a -s "-screen 0 ${screen_width:-1600}x${screen_height:-1200}x24" \
-        env TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@"
+    server_dir=$(mktemp -d)
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${screen_width:-1600}x${screen_height:-1200}x24" \
+        3>"$server_dir/display" 2>"$server_dir/log" &
+    server=$!
+    trap 'kill "$server" 2>/dev/null || true; rm -rf "$server_dir"' EXIT
+    # Ready, or gone; a minute at most.
+    for _ in $(seq 600); do
+        if grep -q . "$server_dir/display" || ! kill -0 "$server" 2>/dev/null; then
+            break
+        fi
+        sleep 0.1
+    done
+    display=$(head -n 1 "$server_dir/display")
+    [[ -n "$display" ]] || { echo "FAIL: no virtual X server: $(cat "$server_dir/log")" >&2; exit 1; }
+    status=0
+    DISPLAY=":$display" TRABELO_E2E_DISPLAY=1 bash "$(readlink -f "$0")" "$@" || status=$?
+    exit $status
 fi
 
 unset QT_QPA_PLATFORM # the real window, on the X server
