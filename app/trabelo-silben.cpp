@@ -3,9 +3,9 @@
 // result by hand. Reads the files named as arguments one after another, or standard input,
 // and writes every line marked to standard output as a word list Trabelo reads: UTF-8, CR LF.
 
+#include "commandtexts.h"
 #include "syllablemarker.h"
 #include "textcodec.h"
-#include "texts.h"
 #include "wordlistfile.h"
 
 #include <QCoreApplication>
@@ -74,7 +74,8 @@ void complain(const QString &message)
 int outputFailed()
 {
     const int error = errno;
-    complain(Texts::markerCommandWriteFailed.arg(QString::fromLocal8Bit(std::strerror(error))));
+    complain(
+        CommandTexts::markerCommandWriteFailed.arg(QString::fromLocal8Bit(std::strerror(error))));
     return OutputFailed;
 }
 
@@ -115,13 +116,13 @@ bool outputIsAnInput(const QStringList &files)
         return false;
     if (files.isEmpty() || files.contains(u"-"_s)) {
         if (regularFile(STDIN_FILENO) == output) {
-            complain(Texts::markerCommandInputIsOutput);
+            complain(CommandTexts::markerCommandInputIsOutput);
             return true;
         }
     }
     for (const QString &name : files) {
         if (name != u"-" && regularFile(name) == output) {
-            complain(Texts::markerCommandFileIsOutput.arg(name));
+            complain(CommandTexts::markerCommandFileIsOutput.arg(name));
             return true;
         }
     }
@@ -162,23 +163,24 @@ bool readFile(const QString &name, QByteArray &bytes)
 {
     const QFileInfo info(name);
     if (!info.exists()) {
-        complain(Texts::markerCommandFileMissing.arg(name));
+        complain(CommandTexts::markerCommandFileMissing.arg(name));
         return false;
     }
     if (info.isDir()) {
-        complain(Texts::markerCommandFileIsFolder.arg(name));
+        complain(CommandTexts::markerCommandFileIsFolder.arg(name));
         return false;
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        complain(Texts::markerCommandFileUnreadable.arg(name));
+        complain(CommandTexts::markerCommandFileUnreadable.arg(name));
         return false;
     }
     WordListFile::Bytes read = WordListFile::readAll(file);
     if (read.status == WordListFile::Bytes::Status::TooLarge)
-        complain(Texts::markerCommandFileTooLarge.arg(name).arg(WordListFile::maximumBytes >> 20));
+        complain(CommandTexts::markerCommandFileTooLarge.arg(name).arg(WordListFile::maximumBytes >>
+                                                                       20));
     else if (read.status == WordListFile::Bytes::Status::Unreadable)
-        complain(Texts::markerCommandFileUnreadable.arg(name));
+        complain(CommandTexts::markerCommandFileUnreadable.arg(name));
     bytes = std::move(read.bytes);
     return read.status == WordListFile::Bytes::Status::Read;
 }
@@ -190,9 +192,9 @@ bool readStandardInput(QByteArray &bytes)
     if (input.open(stdin, QIODevice::ReadOnly))
         read = WordListFile::readAll(input);
     if (read.status == WordListFile::Bytes::Status::TooLarge)
-        complain(Texts::markerCommandInputTooLarge.arg(WordListFile::maximumBytes >> 20));
+        complain(CommandTexts::markerCommandInputTooLarge.arg(WordListFile::maximumBytes >> 20));
     else if (read.status == WordListFile::Bytes::Status::Unreadable)
-        complain(Texts::markerCommandInputUnreadable);
+        complain(CommandTexts::markerCommandInputUnreadable);
     bytes = std::move(read.bytes);
     return read.status == WordListFile::Bytes::Status::Read;
 }
@@ -219,20 +221,22 @@ int markFiles(const SyllableMarker &marker, QStringList files)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    // The program's name, so that the patterns built by either are kept in one cache folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Trabelo"));
     const Arguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
     if (arguments.help)
-        return write(stdout, Texts::markerCommandHelp) ? Success : outputFailed();
+        return write(stdout, CommandTexts::markerCommandHelp) ? Success : outputFailed();
     if (!arguments.unknownOption.isEmpty()) {
-        complain(Texts::markerCommandUnknownOption.arg(arguments.unknownOption));
+        complain(CommandTexts::markerCommandUnknownOption.arg(arguments.unknownOption));
         return Unusable;
     }
     if (outputIsAnInput(arguments.files))
         return OutputFailed;
 
-    const SyllableMarker::Loaded loaded =
-        SyllableMarker::load(SyllableMarker::defaultPatternsPath());
+    const SyllableMarker::Loaded loaded = SyllableMarker::load(
+        SyllableMarker::defaultPatternsPath(), SyllableMarker::defaultCachePath());
     if (!loaded.marker) {
-        complain(Texts::markerCommandPrefix + loaded.error);
+        complain(CommandTexts::markerCommandPrefix + loaded.error);
         return Unusable;
     }
 

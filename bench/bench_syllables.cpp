@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times the syllable marker: loading the German patterns (with the resident memory they take)
-// and marking 100,000 generated German-like words, some capitalised, some with punctuation.
+// Times the syllable marker side by side: loaded from the German patterns and from the cache of
+// what the library built from them, with the resident memory each load adds to a fresh process,
+// and marking 100,000 generated German-like words, some capitalised, some with punctuation,
+// with either.
 
 #include "syllablemarker.h"
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <functional>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int wordCount = 100000;
+
+using Marker = std::shared_ptr<const SyllableMarker>;
 
 // Resident memory of the process in megabytes, from the second field of /proc/self/statm.
 double residentMegabytes()
@@ -31,13 +37,47 @@ double residentMegabytes()
     return fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-std::shared_ptr<const SyllableMarker> loadOrFail()
+// What a load adds to the resident memory of a process that has loaded nothing yet: measured in
+// a child forked before any load, as memory one load gives back is reused by the next.
+double residentAddedInFreshProcess(const std::function<Marker()> &load)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        qFatal("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        const double before = residentMegabytes();
+        const Marker marker = load();
+        const double added = marker ? residentMegabytes() - before : -1;
+        _exit(write(pipeEnds[1], &added, sizeof added) == sizeof added ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    double added = -1;
+    if (read(pipeEnds[0], &added, sizeof added) != sizeof added || added < 0)
+        qFatal("the load in the child process failed");
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return added;
+}
+
+const QTemporaryDir cacheFolder;
+const QString cachePath = cacheFolder.filePath(u"syllable-patterns.cache"_s);
+
+Marker loadFromPatterns()
 {
     const SyllableMarker::Loaded loaded =
         SyllableMarker::load(SyllableMarker::defaultPatternsPath());
     if (!loaded.marker)
         qFatal("%s", qPrintable(loaded.error));
     return loaded.marker;
+}
+
+Marker loadFromCache()
+{
+    Marker marker = SyllableMarker::loadFromCache(SyllableMarker::defaultPatternsPath(), cachePath);
+    if (!marker)
+        qFatal("the cache is not warm");
+    return marker;
 }
 
 QStringList makeWords()
@@ -65,23 +105,23 @@ QStringList makeWords()
     return words;
 }
 
-// Each iteration loads the patterns anew; "resident_MB" is what the first load added to the
-// process (later loads reuse the memory the previous marker gave back).
-void loadPatterns(benchmark::State &state)
+struct Figures
 {
-    double growth = 0;
-    for (auto _ : state) {
-        const double before = residentMegabytes();
-        const auto marker = loadOrFail();
-        growth = std::max(growth, residentMegabytes() - before);
-        benchmark::DoNotOptimize(marker.get());
-    }
-    state.counters["resident_MB"] = growth;
+    double fromPatternsMegabytes = 0;
+    double fromCacheMegabytes = 0;
+};
+Figures figures;
+
+void load(benchmark::State &state, Marker (*loader)(), const double *residentAdded)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loader().get());
+    state.counters["resident_MB"] = *residentAdded;
 }
 
-void markWords(benchmark::State &state)
+void markWords(benchmark::State &state, Marker (*loader)())
 {
-    static const auto marker = loadOrFail();
+    const Marker marker = loader();
     static const QStringList words = makeWords();
     for (auto _ : state) {
         for (const QString &word : words)
@@ -94,7 +134,25 @@ void markWords(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(loadPatterns)->Iterations(3)->Unit(benchmark::kSecond);
-BENCHMARK(markWords)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(load, fromPatterns, &loadFromPatterns, &figures.fromPatternsMegabytes)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(load, fromCache, &loadFromCache, &figures.fromCacheMegabytes)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(markWords, fromPatterns, &loadFromPatterns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(markWords, fromCache, &loadFromCache)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    // Before any load in this process: the cache is written by a load of its own.
+    figures.fromPatternsMegabytes = residentAddedInFreshProcess(&loadFromPatterns);
+    residentAddedInFreshProcess([] {
+        return SyllableMarker::load(SyllableMarker::defaultPatternsPath(), cachePath).marker;
+    });
+    figures.fromCacheMegabytes = residentAddedInFreshProcess(&loadFromCache);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

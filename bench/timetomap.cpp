@@ -8,15 +8,15 @@
 //
 // --smaps copies the program's /proc/PID/smaps, read once mapped, to FILE: where its memory is.
 // Prints one line: "ms=<time to map> rss_kb=<VmRSS once mapped> hwm_kb=<VmHWM, the peak so far>
-// cpu_ms=<processor time of all its threads until then>".
+// cpu_ms=<processor time of all its threads until then, those that ended before included>".
 // Exits 1 when the program ends or times out before it maps a window.
 
 #include <xcb/xcb.h>
 
-#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -51,25 +51,19 @@ long statusKb(pid_t pid, const char *field)
     return -1;
 }
 
-// The processor time of all the program's threads so far, in milliseconds, from the
-// scheduler's nanosecond counters; -1 when they cannot be read.
-double cpuMs(pid_t pid)
+// The processor time of a stopped program that has just been killed, in milliseconds, once it
+// is reaped: the kernel's account covers every thread it ran, also those that ended before the
+// map. -1 when it cannot be had.
+double reapedCpuMs(pid_t pid)
 {
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    DIR *folder = opendir(tasks.c_str());
-    if (!folder)
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
         return -1;
-    double total = 0;
-    while (const dirent *entry = readdir(folder)) {
-        if (entry->d_name[0] == '.')
-            continue;
-        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
-        double nanoseconds = 0;
-        if (schedstat >> nanoseconds)
-            total += nanoseconds / 1e6;
-    }
-    closedir(folder);
-    return total;
+    const auto ms = [](const timeval &t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
@@ -164,13 +158,12 @@ int main(int argc, char *argv[])
             }
             const long rss = statusKb(pid, "VmRSS");
             const long hwm = statusKb(pid, "VmHWM");
-            const double cpu = cpuMs(pid);
             if (smapsCopy) {
                 std::ifstream smaps("/proc/" + std::to_string(pid) + "/smaps");
                 std::ofstream(smapsCopy) << smaps.rdbuf();
             }
             kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+            const double cpu = reapedCpuMs(pid);
             std::printf("ms=%.2f rss_kb=%ld hwm_kb=%ld cpu_ms=%.2f\n", mapped - start, rss, hwm,
                         cpu);
             return 0;

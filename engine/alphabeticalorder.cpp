@@ -2,6 +2,8 @@
 #include "alphabeticalorder.h"
 
 #include <algorithm>
+#include <future>
+#include <mutex>
 #include <numeric>
 
 namespace {
@@ -20,6 +22,17 @@ AlphabeticalOrder::AlphabeticalOrder(const QLocale &locale) : m_collator(collati
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);
     m_collator.setIgnorePunctuation(false);
+}
+
+void AlphabeticalOrder::prepareCollation()
+{
+    // The program's exit waits for it, which takes milliseconds, as the static goes.
+    static std::future<void> opening;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        opening = std::async(std::launch::async,
+                             [] { AlphabeticalOrder().order({QStringLiteral("a")}); });
+    });
 }
 
 const QString &AlphabeticalOrder::withoutHyphens(const QString &entry, QString &buffer)

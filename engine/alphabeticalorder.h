@@ -15,6 +15,10 @@ class AlphabeticalOrder
 public:
     explicit AlphabeticalOrder(const QLocale &locale = QLocale());
 
+    // Opens the collation of the user's locale on a thread of its own, so that the first sort
+    // finds its data loaded. Needs no application object; further calls do nothing.
+    static void prepareCollation();
+
     void sort(QStringList &entries) const;
 
     // Where each entry goes: the sorted list is entries[order[0]], entries[order[1]], ...

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schoolsyllables.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -11,6 +12,31 @@ constexpr std::array<std::string_view, 13> vowelPairs = {
     "ei", "ai", "au", "eu", "\xE4u", "ie", "aa", "ee", "oo", "ou", "ay", "ey", "oy"};
 // French loans: Ni-veau, Pla-teau.
 constexpr std::string_view vowelTriple = "eau";
+
+// How a German syllable may begin, by German phonotactics: with one consonant (ch and sch are
+// one; q stands for qu, whose u counts with the vowels; ß begins syllables, though never words)
+// or with one of the clusters native German words begin with. ph, th and rh, which begin only
+// loanwords, are left out: where a piece without a vowel meets such letters, they belong to two
+// word parts (Angepasst-heit, Auer-hahn, Graph-er-set-zung).
+constexpr auto legalOnsets = std::to_array<std::string_view>({
+    // clang-format off
+    "b", "c", "d", "f", "g", "h", "j", "k", "l", "m", "n", "p", "q", "r", "s", "t", "v", "w", "x",
+    "z", "\xDF",
+    "bl", "br", "ch", "dr", "fl", "fr", "gl", "gn", "gr", "kl", "kn", "kr", "pf", "pl", "pr", "sp",
+    "st", "tr", "zw",
+    "pfl", "pfr", "sch", "spl", "spr", "str",
+    "schl", "schm", "schn", "schr", "schw",
+    // clang-format on
+});
+
+// Onsets German writes apart between two vowels since 2006 (Kis-te, Wes-pe, Ap-fel), though a
+// word may begin with them.
+constexpr std::array<std::string_view, 3> writtenApart = {"st", "sp", "pf"};
+
+bool isLegalOnset(std::string_view consonants)
+{
+    return std::find(legalOnsets.begin(), legalOnsets.end(), consonants) != legalOnsets.end();
+}
 
 } // namespace
 
@@ -108,26 +134,120 @@ void SchoolSyllables::addOneLetterStarts(const Unit *units, int count, Boundarie
     }
 }
 
-void SchoolSyllables::addBoundaries(std::string_view letters, Boundaries &boundaries)
+// True iff a boundary before letter i would split a consonant group (s|ch, c|k, p|h).
+bool SchoolSyllables::splitsGroup(std::string_view letters, int i)
+{
+    for (const std::string_view group : consonantGroups) {
+        for (int k = 1; k < int(group.size()); ++k) {
+            if (i >= k && letters.substr(std::size_t(i - k), group.size()) == group)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool SchoolSyllables::hasVowel(std::string_view letters, int begin, int end)
+{
+    for (int i = begin; i < end; ++i) {
+        if (isVowel(static_cast<unsigned char>(letters[i])))
+            return true;
+    }
+    return false;
+}
+
+// Patterns cut off consonants at a word-part seam (aus=s=pruch, müt=te=r=lich, beo=b=ach=ten).
+// Such a piece joins the next syllable when it begins that syllable as German syllables begin
+// (Aus-spruch, be-o-bach-ten), otherwise the previous one (müt-ter-lich). It never joins the
+// next across a consonant group the patterns split (wind=rö=s=chen gives Wind-rös-chen).
+bool SchoolSyllables::joinVowellessPieces(std::string_view letters, Boundaries &boundaries)
+{
+    bool joined = false;
+    const int size = int(letters.size());
+    const auto pieceEnd = [&](int start) {
+        int end = start + 1;
+        while (end < size && !boundaries[end])
+            ++end;
+        return end;
+    };
+    for (int start = 0; start < size;) {
+        int end = pieceEnd(start);
+        if (hasVowel(letters, start, end)) {
+            start = end;
+            continue;
+        }
+        // Consonant pieces in a row are one piece.
+        while (end < size && !hasVowel(letters, end, pieceEnd(end))) {
+            boundaries.reset(end);
+            end = pieceEnd(end);
+        }
+        joined = true;
+        if (end == size) {
+            boundaries.reset(start); // the last piece; a word without a vowel keeps no boundary
+            break;
+        }
+        int vowel = end;
+        while (!isVowel(static_cast<unsigned char>(letters[vowel])))
+            ++vowel;
+        const bool joinsNext =
+            start == 0 ||
+            (!splitsGroup(letters, end) &&
+             isLegalOnset(letters.substr(std::size_t(start), std::size_t(vowel - start))));
+        boundaries.reset(std::size_t(joinsNext ? end : start));
+        start = end;
+    }
+    return joined;
+}
+
+// A boundary in the consonants between two vowel groups of one syllable, before the longest
+// legal onset they end in (La-ken, Ab-strich, A-pril, An-ker, Kut-sche), but never inside a
+// consonant group (Zu-cker, Stro-phe).
+void SchoolSyllables::splitBetweenVowelGroups(std::string_view letters, Boundaries &boundaries)
+{
+    const int size = int(letters.size());
+    const auto vowelAt = [&](int i) { return isVowel(static_cast<unsigned char>(letters[i])); };
+    int i = 0;
+    while (i < size && !vowelAt(i))
+        ++i;
+    for (;;) {
+        while (i < size && vowelAt(i))
+            ++i;
+        const int first = i;
+        while (i < size && !vowelAt(i))
+            ++i;
+        if (i == size)
+            return;
+        bool apartAlready = false;
+        for (int k = first; k <= i; ++k)
+            apartAlready = apartAlready || boundaries[std::size_t(k)];
+        if (apartAlready)
+            continue;
+        int onset = i - 1;
+        while (splitsGroup(letters, onset))
+            --onset;
+        for (int k = first; k < i; ++k) {
+            const std::string_view consonants = letters.substr(std::size_t(k), std::size_t(i - k));
+            if (!splitsGroup(letters, k) && isLegalOnset(consonants)) {
+                const bool apart = std::find(writtenApart.begin(), writtenApart.end(),
+                                             consonants) != writtenApart.end();
+                onset = apart ? k + 1 : k;
+                break;
+            }
+        }
+        boundaries.set(std::size_t(onset));
+    }
+}
+
+SchoolSyllables::Boundaries SchoolSyllables::fromPatterns(std::string_view letters,
+                                                          Boundaries boundaries)
 {
     if (letters.size() > std::size_t(maxLetters))
-        return;
+        return boundaries;
+    // Where the patterns visibly failed, they are not trusted to have found every syllable.
+    if (joinVowellessPieces(letters, boundaries) || boundaries.none())
+        splitBetweenVowelGroups(letters, boundaries);
     std::array<Unit, maxLetters> units;
     const int count = parseUnits(letters, boundaries, units.data());
     addHiatus(units.data(), count, boundaries);
     addOneLetterStarts(units.data(), count, boundaries);
-}
-
-bool SchoolSyllables::everySyllableHasVowel(std::string_view letters, const Boundaries &boundaries)
-{
-    bool hasVowel = false;
-    for (int i = 0; i < int(letters.size()); ++i) {
-        if (i > 0 && boundaries[i]) {
-            if (!hasVowel)
-                return false;
-            hasVowel = false;
-        }
-        hasVowel = hasVowel || isVowel(static_cast<unsigned char>(letters[i]));
-    }
-    return hasVowel;
+    return boundaries;
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "syllablemarker.h"
 
+#include "cachedpatterns.h"
 #include "texts.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
 
 #include <hyphen.h>
 
@@ -108,6 +110,9 @@ QByteArray lineKey(const QByteArray &line, bool pattern)
 //
 // Of several lines with the same key in one level only the last counts, and the library would
 // lose the memory of the others, so only the last is kept, where the first stood.
+//
+// What this keeps is what the library builds its automaton from: a change here must raise the
+// format version of the patterns cache (cachedpatterns.cpp), or old caches stay in use.
 bool cleanPatterns(const QByteArray &bytes, QByteArray &cleaned)
 {
     const QList<QByteArray> lines = bytes.split('\n');
@@ -163,18 +168,45 @@ HyphenDict *loadFromMemory(QByteArray &cleaned)
     return dict;
 }
 
+// The bytes of a patterns file, or why they cannot be had (German, for the user).
+struct PatternsFile
+{
+    QByteArray bytes;
+    QString error;
+};
+
+PatternsFile readPatternsFile(const QString &patternsPath)
+{
+    QFile file(patternsPath);
+    if (patternsPath.isEmpty() || QFileInfo(patternsPath).isDir() ||
+        !file.open(QIODevice::ReadOnly))
+        return {{}, Texts::syllablePatternsMissing.arg(patternsPath)};
+    // As for a settings file: one byte more than allowed tells a file that is too long, and
+    // the buffer is no larger than a file of known size needs.
+    const qint64 room = file.isSequential() ? maxPatternsFileSize : file.size();
+    QByteArray bytes = file.read(qMin(room, maxPatternsFileSize) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, Texts::syllablePatternsMissing.arg(patternsPath)};
+    if (bytes.size() > maxPatternsFileSize)
+        return {{}, Texts::syllablePatternsInvalid.arg(patternsPath)};
+    return {std::move(bytes), QString()};
+}
+
 } // namespace
 
 struct SyllableMarker::Patterns
 {
     HyphenDict *dict = nullptr;
+    // Set when dict was rebuilt from a cache: then it owns dict, which the library's free
+    // function must never see.
+    std::unique_ptr<CachedPatterns> cached;
 
     Patterns() = default;
     Patterns(const Patterns &) = delete;
     Patterns &operator=(const Patterns &) = delete;
     ~Patterns()
     {
-        if (dict)
+        if (dict && !cached)
             hnj_hyphen_free(dict);
     }
 };
@@ -189,22 +221,72 @@ QString SyllableMarker::defaultPatternsPath()
     return QStringLiteral(TRABELO_HYPHEN_DIR "/hyph_de_DE.dic");
 }
 
+QString SyllableMarker::defaultCachePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/syllable-patterns.cache");
+}
+
 SyllableMarker::Loaded SyllableMarker::load(const QString &patternsPath)
 {
-    QFile file(patternsPath);
-    if (patternsPath.isEmpty() || QFileInfo(patternsPath).isDir() ||
-        !file.open(QIODevice::ReadOnly))
-        return {nullptr, Texts::syllablePatternsMissing.arg(patternsPath)};
-    // As for a settings file: one byte more than allowed tells a file that is too long, and
-    // the buffer is no larger than a file of known size needs.
-    const qint64 room = file.isSequential() ? maxPatternsFileSize : file.size();
-    QByteArray bytes = file.read(qMin(room, maxPatternsFileSize) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {nullptr, Texts::syllablePatternsMissing.arg(patternsPath)};
+    return load(patternsPath, QString());
+}
 
+SyllableMarker::Loaded SyllableMarker::load(const QString &patternsPath, const QString &cachePath)
+{
+    PatternsFile file = readPatternsFile(patternsPath);
+    if (!file.error.isEmpty())
+        return {nullptr, file.error};
+    if (cachePath.isEmpty())
+        return loadFromPatterns(std::move(file.bytes), patternsPath);
+
+    const CachedPatterns::Key key = CachedPatterns::keyOf(patternsPath, file.bytes);
+    if (auto marker = germanFromCache(CachedPatterns::load(cachePath, key)))
+        return {std::move(marker), QString(), true};
+    Loaded loaded = loadFromPatterns(std::move(file.bytes), patternsPath);
+    if (loaded.marker)
+        CachedPatterns::save(cachePath, key, *loaded.marker->m_patterns->dict);
+    return loaded;
+}
+
+std::shared_ptr<const SyllableMarker> SyllableMarker::loadFromCache(const QString &patternsPath,
+                                                                    const QString &cachePath)
+{
+    if (cachePath.isEmpty())
+        return nullptr;
+    const PatternsFile file = readPatternsFile(patternsPath);
+    if (!file.error.isEmpty())
+        return nullptr;
+    return germanFromCache(
+        CachedPatterns::load(cachePath, CachedPatterns::keyOf(patternsPath, file.bytes)));
+}
+
+std::shared_ptr<const SyllableMarker>
+SyllableMarker::fromCache(std::unique_ptr<CachedPatterns> cached)
+{
+    if (!cached)
+        return nullptr;
+    auto patterns = std::make_unique<Patterns>();
+    patterns->dict = cached->dict();
+    patterns->cached = std::move(cached);
+    patterns->dict->lhmin = outerMinimum;
+    patterns->dict->rhmin = outerMinimum;
+    return std::shared_ptr<const SyllableMarker>(new SyllableMarker(std::move(patterns)));
+}
+
+std::shared_ptr<const SyllableMarker>
+SyllableMarker::germanFromCache(std::unique_ptr<CachedPatterns> cached)
+{
+    auto marker = fromCache(std::move(cached));
+    return marker && marker->recognisesGermanPatterns() ? marker : nullptr;
+}
+
+SyllableMarker::Loaded SyllableMarker::loadFromPatterns(QByteArray bytes,
+                                                        const QString &patternsPath)
+{
     const QString invalid = Texts::syllablePatternsInvalid.arg(patternsPath);
     QByteArray cleaned;
-    if (bytes.size() > maxPatternsFileSize || !cleanPatterns(bytes, cleaned))
+    if (!cleanPatterns(bytes, cleaned))
         return {nullptr, invalid};
     bytes.clear();
 
@@ -262,11 +344,7 @@ SchoolSyllables::Boundaries SyllableMarker::patternBoundaries(std::string_view l
 
 SchoolSyllables::Boundaries SyllableMarker::boundaries(std::string_view letters) const
 {
-    SchoolSyllables::Boundaries found = patternBoundaries(letters);
-    SchoolSyllables::addBoundaries(letters, found);
-    if (!SchoolSyllables::everySyllableHasVowel(letters, found))
-        return {};
-    return found;
+    return SchoolSyllables::fromPatterns(letters, patternBoundaries(letters));
 }
 
 void SyllableMarker::appendMarkedRun(QStringView run, QString &out) const

@@ -8,13 +8,16 @@
 #include <memory>
 #include <string_view>
 
+class CachedPatterns;
+
 // Marks the spoken syllables of German words with hyphens, as German schools write them by the
 // rules of 2006: O-ma, Fens-ter, Zu-cker, Ka-ka-o, Ta-schen-lam-pe.
 //
 // The German line-breaking patterns (ISO-8859-1, lower case) give the boundaries inside a word;
 // SchoolSyllables adds what they leave out. Loading the patterns takes seconds and tens of
-// megabytes, marking a word about a microsecond. A loaded marker never changes, so it may be
-// loaded on one thread and used on any number of others.
+// megabytes, loading what the library built from them out of the cache a few milliseconds,
+// marking a word about a microsecond. A loaded marker never changes, so it may be loaded on one
+// thread and used on any number of others.
 class SyllableMarker
 {
 public:
@@ -22,14 +25,31 @@ public:
     {
         std::shared_ptr<const SyllableMarker> marker; // null when loading failed
         QString error;                                // German, for the user; empty when loaded
+        bool fromCache = false;
     };
 
     // The German patterns in the system's hyphenation folder.
     static QString defaultPatternsPath();
+    // Where the built patterns are kept between runs: in the running application's cache
+    // folder, which the program and trabelo-silben share as both name themselves Trabelo.
+    // Empty when the system gives no cache folder.
+    static QString defaultCachePath();
 
     // Never throws: a missing or unreadable file, or one that holds no German patterns, gives
     // an error instead of a marker.
     static Loaded load(const QString &patternsPath);
+    // The same, but from the cache at cachePath when it holds what the library built from
+    // these patterns; otherwise from the patterns, after which the cache is written for the
+    // next run. A missing, stale or damaged cache is ignored and replaced. An empty cachePath
+    // uses no cache.
+    static Loaded load(const QString &patternsPath, const QString &cachePath);
+    // Only from the cache, in milliseconds: null, with no reason given, when the cache is
+    // missing, stale or damaged, or the patterns cannot be read; load() then takes seconds.
+    static std::shared_ptr<const SyllableMarker> loadFromCache(const QString &patternsPath,
+                                                               const QString &cachePath);
+    // On patterns rebuilt from a cache, whatever they are; the loads above also check that
+    // they are German.
+    static std::shared_ptr<const SyllableMarker> fromCache(std::unique_ptr<CachedPatterns> cached);
 
     ~SyllableMarker();
     SyllableMarker(const SyllableMarker &) = delete;
@@ -49,6 +69,10 @@ private:
     struct Patterns;
 
     explicit SyllableMarker(std::unique_ptr<Patterns> patterns);
+
+    static Loaded loadFromPatterns(QByteArray bytes, const QString &patternsPath);
+    static std::shared_ptr<const SyllableMarker>
+    germanFromCache(std::unique_ptr<CachedPatterns> cached);
 
     SchoolSyllables::Boundaries patternBoundaries(std::string_view letters) const;
     SchoolSyllables::Boundaries boundaries(std::string_view letters) const;

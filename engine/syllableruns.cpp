@@ -3,7 +3,12 @@
 
 QList<SyllableRun> SyllableRuns::of(const QString &word)
 {
-    QList<SyllableRun> runs{{QStringLiteral(" "), 0}};
+    return QList<SyllableRun>{{QStringLiteral(" "), 0}} + syllablesOf(word);
+}
+
+QList<SyllableRun> SyllableRuns::syllablesOf(const QString &word)
+{
+    QList<SyllableRun> runs;
     const QStringList pieces = word.split(u'-');
     for (qsizetype k = 0; k < pieces.size(); ++k) {
         if (!pieces[k].isEmpty())

@@ -19,4 +19,7 @@ public:
     // one blank's width from the field's edge), then the pieces between the hyphens; piece k
     // takes slot k % 2. Hyphens are never drawn and empty pieces give no run.
     static QList<SyllableRun> of(const QString &word);
+
+    // The same without the leading blank: the syllables alone, as paper shows them.
+    static QList<SyllableRun> syllablesOf(const QString &word);
 };

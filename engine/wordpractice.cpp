@@ -6,6 +6,8 @@
 #include "letterfilter.h"
 #include "wordlistfile.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
@@ -37,13 +39,11 @@ void WordPractice::setRandomSource(RandomSource source)
 
 void WordPractice::loadWordList()
 {
-    const LetterFilter filter(m_letterSequence);
     m_queue.clear();
 
     WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName, m_listedFileName);
     m_wordListError = file.message;
-    for (const QString &line : std::as_const(file.lines))
-        filter.appendPassing(line, m_queue);
+    m_queue = passingEntries(file.lines);
     file.lines.clear();
 
     if (m_orderMode == OrderMode::Alphabetical) {
@@ -51,6 +51,53 @@ void WordPractice::loadWordList()
         emit queueSorted();
     }
     emit wordListLoaded(m_wordListError);
+}
+
+// What of the lines passes the letter filter, in file order: the one filter that both the queue
+// and the printed words go through.
+QStringList WordPractice::passingEntries(const QStringList &lines) const
+{
+    const LetterFilter filter(m_letterSequence);
+    QStringList entries;
+    for (const QString &line : lines)
+        filter.appendPassing(line, entries);
+    return entries;
+}
+
+QStringList WordPractice::printedWords() const
+{
+    const QStringList entries =
+        passingEntries(WordListFile::read(m_folder, m_wordListFileName).lines);
+    QStringList words;
+    QSet<QString> seen;
+    for (const QString &entry : entries) {
+        if (!isPrintable(entry))
+            continue;
+        // "Ro-se" and "Rose" are one word on paper, however the teacher marked it.
+        const QString letters = QString(entry).remove(u'-');
+        if (!seen.contains(letters)) {
+            seen.insert(letters);
+            words.append(entry);
+        }
+    }
+    switch (m_orderMode) {
+    case OrderMode::Alphabetical:
+        AlphabeticalOrder().sort(words);
+        break;
+    case OrderMode::FileOrder:
+        break;
+    case OrderMode::Random: {
+        QRandomGenerator shuffler(QRandomGenerator::global()->generate());
+        std::shuffle(words.begin(), words.end(), shuffler);
+        break;
+    }
+    }
+    return words;
+}
+
+bool WordPractice::isPrintable(QStringView entry)
+{
+    return std::any_of(entry.begin(), entry.end(), [](QChar c) { return c != u'-' && c != u' '; });
 }
 
 void WordPractice::sortQueue(const QByteArray &fileBytes)

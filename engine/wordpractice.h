@@ -65,6 +65,14 @@ public:
     // it the current word. Returns false, changing nothing, when the list yields no entry.
     bool showNextWord();
 
+    // The words of the list for paper: the entries that pass the letter filter now, from a fresh
+    // read of the list, each word once (by its letters; empty entries left out), in the order
+    // mode: sorted as the queue sorts, in file order, or shuffled by a generator of their own.
+    // The queue, the count, the current word and the random numbers of the next words stay.
+    QStringList printedWords() const;
+    // True iff the entry shows anything on paper: a character other than hyphens and blanks.
+    static bool isPrintable(QStringView entry);
+
     // Advances "nach A B C" → "nach Reihe" → "nach Zufall" → "nach A B C" and shows the
     // first word of a new pass.
     void switchOrderMode();
@@ -89,6 +97,7 @@ signals:
 
 private:
     static QString countText(qsizetype remaining);
+    QStringList passingEntries(const QStringList &lines) const;
     qsizetype nextPosition();
     void sortQueue(const QByteArray &fileBytes);
 

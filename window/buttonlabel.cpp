@@ -2,6 +2,7 @@
 #include "buttonlabel.h"
 
 #include "clickfilter.h"
+#include "layouttable.h"
 
 #include <QPainter>
 
@@ -12,6 +13,18 @@ ButtonLabel::ButtonLabel(QWidget *parent) : QLabel(parent)
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
     connect(new ClickFilter(this), &ClickFilter::clicked, this, &ButtonLabel::clicked);
+}
+
+void ButtonLabel::layOut(const ControlLayout &row)
+{
+    setObjectName(row.objectName);
+    setGeometry(row.pixelRect());
+    setText(row.caption);
+    setToolTip(row.tooltip);
+    setColours(row.background.resolve(palette()), row.text.resolve(palette()));
+    setFont(row.font());
+    setBorder(row.border);
+    setAlignment(row.alignment);
 }
 
 void ButtonLabel::setBorder(bool border)

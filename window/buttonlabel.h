@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+struct ControlLayout;
+
 // A flat label that acts as a button: a press and a release inside it are one click. It never
 // takes the keyboard focus and has no pressed look; the second click of a double click raises
 // no click. Labels that only show text are the same control with nobody listening.
@@ -12,6 +14,10 @@ class ButtonLabel : public QLabel
 
 public:
     explicit ButtonLabel(QWidget *parent = nullptr);
+
+    // Takes its name, place, caption, tooltip, colours, font, frame and alignment from its row
+    // of the layout table.
+    void layOut(const ControlLayout &row);
 
     // A single one-pixel frame line in the frame colour, drawn over the label's edge.
     void setBorder(bool border);

@@ -3,6 +3,7 @@
 
 #include "texts.h"
 #include "twips.h"
+#include "windowtexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -76,6 +77,7 @@ ControlLayout popupList(Control control, const QString &name, int left, int widt
 QList<ControlLayout> buildControls()
 {
     using namespace Texts;
+    using namespace WindowTexts;
     return {
         {.control = Control::Band,
          .objectName = u"Figur2"_s,

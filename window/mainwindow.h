@@ -1,29 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fontcatalog.h"
+#include "extras/syllablemarkerloader.h"
 #include "layouttable.h"
+#include "platform/fontcatalog.h"
 #include "shownstate.h"
-#include "syllablemarkerloader.h"
 
 #include <QDir>
 #include <QWidget>
 
 class Band;
 class ButtonLabel;
-class ExtrasMenu;
-class FlashReading;
+class ExtrasController;
 class PopupList;
+class PrintPreview;
 class Speaker;
-class SpeakerButton;
 class QScrollBar;
 class UserDialogs;
 class WordField;
 class WordPractice;
 
 // The one window of the program. It shows the state of the word practice and turns clicks
-// and keys into its operations; it keeps no word logic of its own. Every control bears its
-// given name as objectName (Bezeichnung6 for "X", farbfeld for the word field, ...).
+// and keys into its operations; it keeps no word logic of its own, and leaves the extras to
+// their controller. Every control bears its given name as objectName (Bezeichnung6 for "X",
+// farbfeld for the word field, ...).
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -31,25 +31,24 @@ class MainWindow : public QWidget
 public:
     struct Services
     {
-        QDir folder = QDir::current();  // word lists and silben.ini
+        QDir folder = QDir::current();  // word lists, silben.ini and trabelo.ini
         UserDialogs *dialogs = nullptr; // not owned, must outlive
         FontCatalog::Source fontSource = &FontCatalog::systemFamilies;
-        // Loads the syllable marker; called on a worker thread, only once the automatic
-        // syllables are switched on.
+        // Loads the syllable marker, for the extras.
         SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
-        // Reads aloud; asked to connect only once a speech extra is used. Not owned, must
-        // outlive; null: no speech at all.
+        // Reads aloud, for the extras. Not owned, must outlive; null: no speech at all.
         Speaker *speaker = nullptr;
+        // Gives the syllable marker kept from an earlier run, for the extras.
+        SyllableMarkerLoader::KeptSource keptMarkerSource =
+            &SyllableMarkerLoader::keptSystemPatterns;
+        // Shows the pages to print, for the extras. Not owned, must outlive; null: no printing.
+        PrintPreview *printing = nullptr;
     };
 
-    // Builds the window and runs the start-up: centred, font chooser filled, settings
-    // applied, first word drawn, random generator seeded. The hint comes once the window is
-    // first shown.
+    // Builds the window and runs the start-up: centred, font chooser filled, settings and
+    // extras applied, first word drawn, random generator seeded. The hint comes once the
+    // window is first shown.
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
-
-    // The word field's context menu of extras. It is built the first time it is asked for (a
-    // right click on the field), so a start without it builds no menu.
-    ExtrasMenu *extrasMenu();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,19 +56,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
+    void buildControls(const Services &services);
     ButtonLabel *addLabel(Control control);
-    void setUpLabel(ButtonLabel *label, Control control);
     PopupList *addPopupList(Control control);
     void wireEvents();
     void startUp();
     void centreOnScreen();
 
-    void showNextWord();
     void drawColouredWord();
     void onWordShown();
     void onWordListLoaded(const QString &error);
     void onQueueSorted();
+    void showNoWordSign(const QString &reason);
 
     void fillFontList();
     void fillFileList();
@@ -77,14 +75,12 @@ private:
     void loadSettings();
     void saveSettings();
 
-    // Show the state's values in the controls (and give the engine its letter sequence); the
-    // word is redrawn by the caller.
-    void applyLetterSequence();
-    void applyColours();
-    void applyFont();
+    // Show the values in the controls; the word is redrawn by the caller.
+    void showLetterSequence();
+    void showColours();
+    void showFont();
 
-    void setFirstColour(int index);
-    void setSecondColour(int index);
+    void setColourIndex(int &index, int value);
     void setFieldFontSize(int points);
     void setWidthMode(WidthMode mode);
 
@@ -95,30 +91,14 @@ private:
 
     void greet();
     bool runExitSequence();
-
-    // Extras: the word field's context menu, the cue, "trabelo.ini"
-    void buildExtras();
-    QString extrasPath() const;
-    void loadExtras();
-    void chooseExtras(const Extras &extras);
-    void applyExtras();
-    void startExtrasWork();
-    void onMarkerLoaded();
-    QString drawnEntry(const QString &word) const;
-    bool canShowWordAgain() const;
-    void showWordAgain();
-    void prepareSpeech();
-    void onSpeechReadiness();
-    void readWord();
-    void readSyllables();
-    void showNoWordSign();
-    // Runs a modal box: while it is open, flash reading's time stands still.
+    // Runs a modal box: while it is open, the extras' time stands still.
     template <typename Box> auto withBox(Box box);
 
     UserDialogs *m_dialogs;
     FontCatalog::Source m_fontSource;
     WordPractice *m_practice;
-    ShownState m_state;
+    ExtrasController *m_extras = nullptr;
+    ShownState m_shown;
 
     Band *m_band = nullptr;
     ButtonLabel *m_exit = nullptr;
@@ -139,14 +119,6 @@ private:
     PopupList *m_fontList = nullptr;
     PopupList *m_fileList = nullptr;
 
-    ExtrasMenu *m_extrasMenu = nullptr;
-    ButtonLabel *m_extrasCue = nullptr;
-    SyllableMarkerLoader *m_markerLoader = nullptr;
-    FlashReading *m_flash = nullptr;
-    Speaker *m_speaker = nullptr;
-    SpeakerButton *m_speakerButton = nullptr;
-
-    bool m_nothingFits = false; // the last load read its list and found no entry
     bool m_shownBefore = false;
     bool m_ending = false;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messageboxdialogs.h"
 
-#include "germantranslation.h"
+#include "platform/germantranslation.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>

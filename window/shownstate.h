@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "extras.h"
 #include "settings.h"
 
-// Everything the teacher has set that the window shows, in one value. The window applies it to
-// its controls, which only display it, and the settings files are written from it.
+// How the window shows the word, as the teacher set it: the two syllable colours, the font and
+// its size. The window owns it and shows it in its controls; "silben.ini" keeps it together with
+// the letter sequence, which is the engine's.
 struct ShownState
 {
-    Settings settings; // kept in "silben.ini"
-    Extras extras;     // kept in "trabelo.ini"
+    int firstColourIndex = SyllablePalette::defaultFirstIndex;
+    int secondColourIndex = SyllablePalette::defaultSecondIndex;
+    int fontSize = Settings::startFontSize;
+    QString fontName = Texts::defaultFontName;
+
+    static ShownState of(const Settings &settings)
+    {
+        return {settings.firstColourIndex, settings.secondColourIndex, settings.fontSize,
+                settings.fontName};
+    }
+    Settings withLetterSequence(const QString &letterSequence) const
+    {
+        return {letterSequence, firstColourIndex, secondColourIndex, fontSize, fontName};
+    }
 };

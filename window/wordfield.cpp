@@ -2,21 +2,10 @@
 #include "wordfield.h"
 
 #include "clickfilter.h"
-#include "usercharacters.h"
+#include "colouredword.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
-
-namespace {
-
-// Letters and digits carry an arc; punctuation at a syllable's edges stays outside it.
-bool carriesArc(QStringView character)
-{
-    return character.front().isLetterOrNumber();
-}
-
-} // namespace
 
 WordField::WordField(QWidget *parent) : QWidget(parent)
 {
@@ -45,6 +34,14 @@ void WordField::setBlank(bool blank)
     update();
 }
 
+void WordField::setHighlight(TextSpan span)
+{
+    if (span == m_highlight)
+        return;
+    m_highlight = span;
+    update();
+}
+
 QRect WordField::drawingArea() const
 {
     return rect().adjusted(1, 1, -1, -1);
@@ -64,62 +61,12 @@ void WordField::paintEvent(QPaintEvent *)
     }
     painter.setClipRect(area);
     painter.setFont(m_drawnFont);
-
-    // One character at a time, each right after the previous one, as a typewriter would:
-    // a colour change between two characters never moves them.
-    const QFontMetricsF metrics(m_drawnFont, this);
-    const qreal baseline = area.top() + metrics.ascent();
-    const qreal arcTop = baseline + metrics.descent() + metrics.lineWidth();
-    qreal x = area.left();
-    for (const SyllableRun &run : std::as_const(m_runs)) {
-        const QColor &colour = m_colours[run.colourSlot == 0 ? 0 : 1];
-        painter.setPen(colour);
-        // An arc spans the letters of one syllable between blanks.
-        bool inArc = false;
-        qreal arcLeft = x;
-        qreal arcRight = x;
-        // A character is what the reader sees as one: a letter with its combining marks, or
-        // a surrogate pair, is drawn whole.
-        UserCharacters::all(run.text, [&](QStringView character) {
-            const QString glyph = character.toString();
-            const qreal advance = metrics.horizontalAdvance(glyph);
-            if (character.front() == u' ' && inArc) {
-                drawArc(painter, arcLeft, arcRight, arcTop, metrics.height(), colour);
-                inArc = false;
-            } else if (carriesArc(character)) {
-                arcLeft = inArc ? arcLeft : x;
-                arcRight = x + advance;
-                inArc = true;
-            }
-            painter.setPen(colour);
-            painter.drawText(QPointF(x, baseline), glyph);
-            x += advance;
-            return true;
-        });
-        if (inArc)
-            drawArc(painter, arcLeft, arcRight, arcTop, metrics.height(), colour);
-        if (x > area.right())
-            break;
-    }
+    const QPointF baseline(area.left(), area.top() + QFontMetricsF(m_drawnFont, this).ascent());
+    if (!m_highlight.isEmpty())
+        painter.fillRect(
+            ColouredWord::spanExtent(m_runs, m_drawnFont, this, m_highlight).translated(baseline),
+            QColor(highlightColour));
+    ColouredWord::draw(painter, baseline, m_runs, {{m_colours[0], m_colours[1]}, m_drawnArcs},
+                       area.right());
     emit painted(false);
-}
-
-void WordField::drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
-                        const QColor &colour) const
-{
-    if (!m_drawnArcs)
-        return;
-    // A shallow bow below the descenders, a little narrower than the syllable, so that the
-    // arcs of two neighbouring syllables never touch. Everything scales with the font.
-    const qreal penWidth = std::max<qreal>(2, size / 14);
-    const qreal inset = std::min((right - left) / 6, size / 12);
-    const qreal depth = size / 6;
-    QPainterPath bow(QPointF(left + inset, top));
-    bow.quadTo(QPointF((left + right) / 2, top + 2 * depth), QPointF(right - inset, top));
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(bow);
-    painter.restore();
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "colouredword.h"
 #include "syllableruns.h"
 
 #include <QColor>
 #include <QFont>
 #include <QWidget>
-
-class QPainter;
 
 // The white field the word is drawn into, with a one-pixel frame. It keeps its last drawing
 // (the runs, the two colours and the font they were drawn with) and paints it again whenever
@@ -28,6 +27,16 @@ public:
     // With arcs, each syllable is underlined by an arc in its colour (from the next drawing on).
     void setArcs(bool arcs) { m_arcs = arcs; }
 
+    // The two colours of the last drawing: the swatches' at that moment.
+    QColor drawnColour(int slot) const { return m_colours[slot == 0 ? 0 : 1]; }
+
+    // The characters of the span stand on a pale yellow band from the top of the line to the
+    // bottom of its descenders, as if marked with a highlighter; their colours stay. It is kept
+    // through new drawings until it is changed; an empty span takes it away.
+    void setHighlight(TextSpan span);
+    TextSpan highlight() const { return m_highlight; }
+    static constexpr QRgb highlightColour = qRgb(255, 240, 150);
+
     // A blank field shows white only, but keeps its drawing: redraws while blank stay blank,
     // and showing it again needs no new drawing.
     void setBlank(bool blank);
@@ -44,9 +53,6 @@ protected:
 
 private:
     QRect drawingArea() const;
-    // size: the font's line height, which the arc's depth and line width follow.
-    void drawArc(QPainter &painter, qreal left, qreal right, qreal top, qreal size,
-                 const QColor &colour) const;
 
     QList<SyllableRun> m_runs;
     QColor m_colours[2];
@@ -54,4 +60,5 @@ private:
     bool m_arcs = false;
     bool m_drawnArcs = false;
     bool m_blank = false;
+    TextSpan m_highlight;
 };

@@ -35,6 +35,8 @@ fi
 unset QT_QPA_PLATFORM # the real window, on the X server
 work=$(mktemp -d)
 cd "$work"
+# The syllable patterns built by a run are kept in the test's own folder, never the user's.
+export XDG_CACHE_HOME="$work/cache"
 printf 'so\r\nRo-se\r\nO-ma\r\nHaus\r\n' >SILBEN.TXT
 printf 'Ro Se\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >silben.ini
 cp silben.ini before.ini

@@ -9,6 +9,9 @@ program=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The first run builds the patterns and keeps them here; the later ones read them back.
+export XDG_CACHE_HOME="$work/cache"
+cache="$work/cache/Trabelo/syllable-patterns.cache"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -24,7 +27,8 @@ expect() {
 grep -q '^Aufruf: trabelo-silben \[DATEI ...\]' out.bin || fail "--help shows no German usage"
 grep -q 'Rückgabewert' out.bin || fail "--help does not explain the exit status"
 
-# Every run loads the patterns, which takes seconds, so each run checks several things.
+# Building the patterns takes seconds, and reading them back from the cache a little time, so
+# each run checks several things.
 printf 'Oma\nKakao\rIgel\r\nMa-ma malt\n\nOma liest Mama!\r\rRuine' | "$program" >out.bin
 expect "standard input: LF, CR, CR LF, no line end at the end, teacher's marks, empty lines" \
     'O-ma\r\nKa-ka-o\r\nI-gel\r\nMa-ma malt\r\n\r\nO-ma liest Ma-ma!\r\n\r\nRu-i-ne\r\n'
@@ -52,6 +56,15 @@ status=0
 "$program" --gibts-nicht a.txt >out.bin 2>err.txt || status=$?
 [[ $status -eq 2 ]] || fail "an unknown option gave exit status $status, not 2"
 grep -q '„--gibts-nicht“' err.txt || fail "no message naming the unknown option"
+
+# A damaged cache is ignored: the words come out the same, and the cache is built anew.
+[[ -s "$cache" ]] || fail "the built patterns were not kept in $cache"
+head -c 5000 "$cache" >damaged.cache
+cp damaged.cache "$cache"
+printf 'Kakao Zuckerahorn\n' | "$program" >out.bin
+expect "with a damaged cache" 'Ka-ka-o Zu-cker-a-horn\r\n'
+[[ $(stat -c %s "$cache") -gt 5000 ]] || fail "the damaged cache was not built anew"
+
 
 # Regression: a full disk gave exit status 0 and a list cut short.
 status=0
@@ -82,4 +95,4 @@ grep -q '„huge.txt“ ist größer als 64 MB' err.txt || fail "no message for 
 grep -q 'Standardeingabe ist größer als 64 MB' err.txt || fail "no message for the input: $(cat err.txt)"
 
 echo "trabelo-silben: standard input, files, line ends, encodings, unreadable files, help," \
-    "full disk, output into an input, size limit"
+    "the patterns cache, full disk, output into an input, size limit"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Usage: test-install-tree.sh BUILD-FOLDER HAS-PROGRAM(0|1)
+# Usage: test-install-tree.sh BUILD-FOLDER HAS-PROGRAM(0|1) PRINT-MODULE
+#   PRINT-MODULE: where the program looks for its print module, from its own folder
 #
 # Installs the build into a temporary prefix and checks that every file lands where the
 # desktop and the launcher look for it. Then starts the installed launcher, through a symbolic
@@ -9,6 +10,7 @@
 set -euo pipefail
 build=$1
 has_program=$2
+print_module=$3
 
 tmp=$(mktemp -d)
 trap 'rm -rf -- "$tmp"' EXIT
@@ -30,7 +32,7 @@ expected=(
     share/trabelo/wordlists/SILBEN.TXT
     share/trabelo/wordlists/silben.ini
 )
-[[ "$has_program" == 1 ]] && expected+=(bin/trabelo bin/trabelo-silben)
+[[ "$has_program" == 1 ]] && expected+=(bin/trabelo bin/trabelo-silben "bin/$print_module")
 for path in "${expected[@]}"; do
     [[ -f "$prefix/$path" ]] || fail "$path not installed"
 done

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cachedpatterns.h"
 #include "scratchfiles.h"
 #include "syllablemarker.h"
 #include "texts.h"
 #include "wordlistfile.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -20,13 +22,46 @@ QString unmarked(QString word)
     return word.remove(u'-');
 }
 
+// Debian's large German spelling dictionary (hunspell-de-de): a word, then its flags.
+QStringList dictionaryWords()
+{
+    QStringList words;
+    const QByteArray bytes = fileBytes(u"/usr/share/hunspell/de_DE.dic"_s);
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QString word = QString::fromUtf8(line.split('/').first()).trimmed();
+        if (!word.isEmpty() && !word.contains(u' '))
+            words << word;
+    }
+    return words;
+}
+
+// Words made of syllables marked by hand, joined at random, as compounds are.
+QStringList generatedWords(const QStringList &markedWords, int count)
+{
+    QStringList syllables;
+    for (const QString &word : markedWords)
+        syllables += word.toLower().split(u'-');
+    QRandomGenerator random(22);
+    QStringList words;
+    for (int i = 0; i < count; ++i) {
+        QString word;
+        for (int k = 1 + random.bounded(4); k > 0; --k)
+            word += syllables[random.bounded(int(syllables.size()))];
+        words << word;
+    }
+    return words;
+}
+
 } // namespace
 
-// The patterns are loaded once for the whole run: that takes seconds.
+// The patterns are loaded once for the whole run: that takes seconds. The load writes the cache
+// that cacheMarksAsFreshLoad reads.
 class TestSyllableMarker : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_cacheFolder;
+    QString m_cachePath = m_cacheFolder.filePath(u"syllable-patterns.cache"_s);
     std::shared_ptr<const SyllableMarker> m_marker;
     QList<std::pair<QString, QStringList>> m_shippedLists; // the entries after the list's name
     QSet<QString> m_shippedWords; // without hyphens and punctuation, in lower case
@@ -34,8 +69,10 @@ class TestSyllableMarker : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const auto loaded = SyllableMarker::load(SyllableMarker::defaultPatternsPath());
+        const auto loaded =
+            SyllableMarker::load(SyllableMarker::defaultPatternsPath(), m_cachePath);
         QVERIFY2(loaded.marker && loaded.error.isEmpty(), qPrintable(loaded.error));
+        QVERIFY(!loaded.fromCache);
         m_marker = loaded.marker;
         const QDir data(QStringLiteral(TRABELO_DATA_DIR));
         // Case-sensitive: the folder also holds its CMakeLists.txt, which does not ship.
@@ -107,6 +144,28 @@ private Q_SLOTS:
             {"name", u"Mi-cha-el"},
             {"name", u"Mat-thi-as"},
             {"name", u"O-li-vi-a"},
+            {"vowel-less piece joins the next syllable", u"Aus-spruch"},
+            {"vowel-less piece joins the next syllable", u"Aus-spra-che"},
+            {"vowel-less piece joins the next syllable", u"Ge-spens-ter"},
+            {"vowel-less piece joins the next syllable", u"Im-pres-sum"},
+            {"vowel-less piece joins the next syllable", u"be-o-bach-ten"},
+            {"vowel-less piece joins the next syllable", u"ge-kne-belt"},
+            {"vowel-less piece joins the next syllable", u"Grenz-pfäh-le"},
+            {"vowel-less piece joins the next syllable", u"Salz-lau-ge"},
+            {"vowel-less piece joins the next syllable", u"drü-ber-fah-ren"},
+            {"vowel-less piece joins the previous one", u"müt-ter-lich"},
+            {"vowel-less piece joins the previous one", u"schock-ar-tig"},
+            {"vowel-less piece joins the previous one", u"Au-er-hahn"},
+            {"vowel-less piece joins the previous one", u"Be-wusst-heit"},
+            {"vowel-less piece joins the previous one", u"Wind-rös-chen"},
+            {"vowel-less piece joins the previous one", u"Glück-auf"},
+            {"vowel-less piece joins the previous one", u"Ko-va-ri-anz"},
+            {"vowel-less piece joins the previous one", u"be-dau-er-lich"},
+            {"left whole by the patterns", u"ei-lends"},
+            {"left whole by the patterns", u"La-ken"},
+            {"left whole by the patterns", u"Ab-strich"},
+            {"left whole by the patterns", u"A-pril"},
+            {"left whole by the patterns", u"As-pik"},
         };
         for (const auto &[group, word] : words) {
             const QString marked = QString::fromUtf16(word);
@@ -145,6 +204,36 @@ private Q_SLOTS:
         QFETCH(QString, entry);
         QFETCH(QString, marked);
         QCOMPARE(m_marker->markEntry(entry), marked);
+    }
+
+    // The patterns rebuilt from the cache are the library's own, state by state, and mark every
+    // word as they do: the shipped lists, generated compounds and a large German dictionary.
+    void cacheMarksAsFreshLoad()
+    {
+        const QString patternsPath = SyllableMarker::defaultPatternsPath();
+        const QByteArray cacheBytes = fileBytes(m_cachePath);
+        const CachedPatterns::Key key =
+            CachedPatterns::keyOf(patternsPath, fileBytes(patternsPath));
+        const std::unique_ptr<CachedPatterns> rebuilt = CachedPatterns::read(cacheBytes, key);
+        QVERIFY(rebuilt);
+        QCOMPARE(CachedPatterns::write(key, *rebuilt->dict()), cacheBytes);
+
+        const auto cached = SyllableMarker::loadFromCache(patternsPath, m_cachePath);
+        QVERIFY(cached);
+        QStringList shippedEntries;
+        for (const auto &list : std::as_const(m_shippedLists))
+            shippedEntries += list.second;
+        const QStringList dictionary = dictionaryWords();
+        QVERIFY(dictionary.size() > 70000);
+        const QStringList words = m_shippedWords.values() + dictionary +
+                                  generatedWords(shippedEntries.join(u' ').split(u' '), 5000);
+        QStringList different;
+        for (const QString &word : words) {
+            if (cached->markWord(word) != m_marker->markWord(word))
+                different << word;
+        }
+        qInfo("%lld words, %lld marked differently from the cache", words.size(), different.size());
+        QCOMPARE(different.join(u' '), QString());
     }
 
     // A marker loaded once serves several threads at the same time with the same results.
@@ -201,7 +290,7 @@ private Q_SLOTS:
         const SyllableMarker::Loaded loaded = SyllableMarker::load(path);
         QVERIFY2(loaded.marker, qPrintable(loaded.error));
         QCOMPARE(loaded.marker->markEntry(u"Fenster Zucker Oase Erbse"_s),
-                 u"Fens-ter Zu-cker O-a-se Erbse"_s);
+                 u"Fens-ter Zu-cker O-a-se Erb-se"_s);
     }
 
     // Strips the hyphens from every single-word entry of the shipped lists, marks it again and
@@ -225,7 +314,7 @@ private Q_SLOTS:
         const int identical = total - int(misses.size());
         qInfo("%d of %d words identical (%.2f %%)", identical, total, 100.0 * identical / total);
         QVERIFY(total > 1000);
-        QVERIFY2(identical * 100 >= total * 99, "fewer than 99 % identical");
+        QVERIFY2(identical * 1000 >= total * 994, "fewer than 99.4 % identical");
     }
 };
 

@@ -139,6 +139,47 @@ private Q_SLOTS:
                  u"TIERE.TXT:Ra-be,TIERE.TXT:Bar,TIERE.TXT:Ra-be,Ra-be| 0 Wörter"_s);
     }
 
+    // The words for paper: a fresh read through the filter, each word once whatever its marks,
+    // no empty entry, in the mode's order; the session's queue, count, word and next random
+    // numbers stay as they were.
+    void printedWords_data()
+    {
+        QTest::addColumn<int>("switches"); // from "nach A B C"
+        QTest::addColumn<QString>("words");
+        QTest::addRow("nach A B C") << 0 << u"ab,Ro-se,so"_s;
+        QTest::addRow("nach Reihe") << 1 << u"so,Ro-se,ab"_s;
+        QTest::addRow("nach Zufall") << 2 << QString();
+    }
+
+    void printedWords()
+    {
+        QFETCH(int, switches);
+        QFETCH(QString, words);
+        Session s("so\r\nab", u"abrose"_s);
+        int drawn = 0;
+        s.practice.setRandomSource([&drawn] {
+            ++drawn;
+            return 0.0;
+        });
+        for (int i = 0; i < switches; ++i)
+            s.practice.switchOrderMode();
+        s.practice.showNextWord();
+        s.place("so\r\n\r\nRo-se\r\n-\r\nab\r\nRose\r\nso\r\nxyz"); // the file as it is now
+        const QStringList queue = s.practice.queue();
+        const QString shown = s.shown();
+        const int drawnBefore = drawn;
+
+        QStringList printed = s.practice.printedWords();
+        QCOMPARE(s.practice.queue(), queue);
+        QCOMPARE(s.shown(), shown);
+        QCOMPARE(drawn, drawnBefore);
+        if (words.isNull()) { // any order, each word once
+            printed.sort();
+            words = u"Ro-se,ab,so"_s;
+        }
+        QCOMPARE(printed.join(u','), words);
+    }
+
     // Lists picked by mistake: what passes is shown, else the display stays; a missing list is
     // named until one (in any letter case) is back.
     void faultyList_data()

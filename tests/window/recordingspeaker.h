@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "speaker.h"
+#include "speech/speaker.h"
 
 #include <QList>
 
@@ -23,14 +23,16 @@ public:
     QList<Call> calls;
 
     // Ready when the reason is empty; reports a change as the real speaker does.
-    void setReason(const QString &reason)
+    void setReason(const QString &reason, bool stalled = false)
     {
+        m_stalled = stalled;
         if (std::exchange(m_reason, reason) != reason)
             emit readinessChanged();
     }
     void prepare() override { calls << Call{QStringLiteral("prepare")}; }
     bool isReady() const override { return m_reason.isEmpty(); }
     QString reason() const override { return m_reason; }
+    bool hasStalled() const override { return m_stalled; }
     // Noted also when not ready, so a test sees the caller asked; the real one says nothing then.
     void say(const QStringList &parts, std::chrono::milliseconds pause) override
     {
@@ -41,4 +43,5 @@ public:
 
 private:
     QString m_reason = QStringLiteral("nicht bereit");
+    bool m_stalled = false;
 };

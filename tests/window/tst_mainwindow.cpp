@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowfixture.h"
 
-#include "messageboxdialogs.h"
-#include "syllableruns.h"
 #include "texts.h"
+#include "windowtexts.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <optional>
 
@@ -41,16 +37,6 @@ QList<int> columnsOf(const QImage &image, const QList<QRgb> &colours)
             if (colours.contains(image.pixel(x, y) & 0xffffff))
                 columns << x;
     return columns;
-}
-
-// The word drawn with the colours 5 and 7 into a field of this width, in Arial 48 pt bold.
-QImage drawn(const QString &word, int width = 600)
-{
-    WordField field;
-    field.resize(width, 200);
-    field.setFont(QFont(u"Arial"_s, 48, QFont::Bold));
-    field.drawColouredWord(SyllableRuns::of(word), QColor(magenta), QColor(grey));
-    return field.grab().toImage();
 }
 
 } // namespace
@@ -106,6 +92,12 @@ private Q_SLOTS:
              "Lateinaus", 48});
         add({Control::SizeBar, "VBildlauf1", QRect(8, 64, 17, 377), 0, 0, "", "", 0, nullptr});
         add({Control::Band, "Figur2", QRect(0, 0, 929, 49), grey, grey, "", "", 0x808080, nullptr});
+        // The extras' controls, hidden while their extras are off, in the free bottom row.
+        add({Control::ExtrasCue, "extrasCue", QRect(360, 450, 80, 19), light, 0x606060, "Extras an",
+             "Eingeschaltete Extras (Rechtsklick auf die weiße Fläche):\n", light, ms, 8.25,
+             Qt::AlignLeft});
+        add({Control::SpeakerButton, "speakerButton", QRect(480, 442, 45, 31), 0xffffc0, 0x969696,
+             "", "nicht bereit", black, ms, 8.25}); // the recording speaker's reason
     }
 
     void layout()
@@ -138,41 +130,6 @@ private Q_SLOTS:
                  "no pixel in the text colour inside the frame");
     }
 
-    void syllableColours_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<bool>("first");
-        QTest::addColumn<bool>("second");
-        QTest::addRow("two syllables") << u"Ro-se"_s << true << true;
-        QTest::addRow("leading hyphen: second colour only") << u"-ab"_s << false << true;
-        QTest::addRow("trailing hyphen changes nothing") << u"ab-"_s << true << false;
-        QTest::addRow("two hyphens switch twice") << u"a--b"_s << true << false;
-        QTest::addRow("empty word") << QString() << false << false;
-    }
-
-    void syllableColours()
-    {
-        QFETCH(QString, word);
-        QFETCH(bool, first);
-        QFETCH(bool, second);
-        const QImage image = drawn(word);
-        const QList<int> firsts = columnsOf(image, {magenta}), seconds = columnsOf(image, {grey});
-        QCOMPARE(!firsts.isEmpty(), first);
-        QCOMPARE(!seconds.isEmpty(), second);
-        if (first && second) // the first syllable lies wholly left of the second
-            QVERIFY(firsts.last() < seconds.first());
-        // Hyphens take no room: the letters stand where the word without them puts them.
-        QCOMPARE(columnsOf(image, {magenta, grey}),
-                 columnsOf(drawn(QString(word).remove(u'-')), {magenta}));
-    }
-
-    void tooWideWordIsCutAtTheEdge()
-    {
-        const QImage image = drawn(QString(40, u'W'), 300);
-        QCOMPARE(QColor(image.pixel(299, 30)), QColor(Qt::black)); // the frame stays
-        QVERIFY(!columnsOf(image.copy(290, 0, 9, 200), {magenta}).isEmpty());
-    }
-
     void startUpAppliesTheSettingsBeforeTheFirstWord()
     {
         // With the bar's own size nothing redraws the first word: it shows what came before it.
@@ -203,6 +160,8 @@ private Q_SLOTS:
         connect(chooser, &PopupList::chosen, chooser, [&] { wordAtChoice = f->word(); });
         QTest::keyClick(window, Qt::Key_Down);
         QCOMPARE(wordAtChoice, u"ab-ba"_s);
+        // A screen reader speaks the word as the child reads it, without the syllable marks.
+        QCOMPARE(f->field()->accessibleName(), u"abba"_s);
         QCOMPARE(f->field()->font().family(), chooser->view()->currentItem()->text());
         QTest::keyClick(window, Qt::Key_Shift);
         QCOMPARE(f->word(), u"ba"_s);
@@ -302,13 +261,11 @@ private Q_SLOTS:
         f->fonts = {u"Courier New"_s, u"Verdana"_s};
         f->dialogs.answer = u" ba"_s;
         f->click(Control::LetterEntryButton);
-        QCOMPARE(f->dialogs.texts, QStringList{Texts::letterEntryPrompt + u"|abc"_s});
+        QCOMPARE(f->dialogs.texts, QStringList{WindowTexts::letterEntryPrompt + u"|abc"_s});
         QCOMPARE(f->label(Control::LetterSequence)->text(), u" ba"_s);
         QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"ab 2 Wörter"_s);
         QCOMPARE(chooser->y(), 600);
         QCOMPARE(chooser->entries(), QStringList({u"Courier New"_s, u"Verdana"_s}));
-        QVERIFY(chooser->view()->selectedItems().isEmpty());
-        QCOMPARE(f->field()->font().family(), u"Verdana"_s); // refilling chose nothing
     }
 
     void sizeBarAndWidthModes()
@@ -336,41 +293,6 @@ private Q_SLOTS:
         QCOMPARE(widths,
                  QList<int>({1328, 1329, 1297, 1200, 1128, 1129, 1097, 1000, 928, 929, 897, 800}));
         QCOMPARE(f->window->pos(), topLeft);
-    }
-
-    void germanBoxes_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("keys"); // typed over its text; the last one closes it
-        QTest::addColumn<QString>("seen"); // its buttons and what it gave
-        QTest::addRow("question, Enter is Nein") << u"ask"_s << u"\r"_s << u"Ja Nein: no"_s;
-        QTest::addRow("question, Ja") << u"ask"_s << u"j"_s << u"Ja Nein: yes"_s;
-        QTest::addRow("input, OK") << u"input"_s << u"b\r"_s << u"Abbrechen OK: b"_s;
-        QTest::addRow("input, OK on nothing") << u"input"_s << u"\b\r"_s << u"Abbrechen OK: "_s;
-        QTest::addRow("input, Cancel") << u"input"_s << u"b\x1b"_s << u"Abbrechen OK: "_s;
-    }
-
-    void germanBoxes()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, keys);
-        QFETCH(QString, seen);
-        QStringList buttons;
-        QString result;
-        QTimer::singleShot(0, qApp, [&] {
-            QWidget *open = QApplication::activeModalWidget();
-            QVERIFY(open);
-            for (QPushButton *button : open->findChildren<QPushButton *>())
-                buttons << button->text().remove(u'&');
-            QTest::keyClicks(open->focusWidget() ? open->focusWidget() : open, keys);
-        });
-        MessageBoxDialogs dialogs;
-        if (box == u"ask"_s)
-            result = dialogs.confirm(nullptr, u"T"_s, u"?"_s) ? u"yes"_s : u"no"_s;
-        else
-            result = dialogs.askText(nullptr, u"T"_s, u"?"_s, u"a"_s);
-        buttons.sort();
-        QCOMPARE(buttons.join(u' ') + u": "_s + result, seen);
     }
 };
 

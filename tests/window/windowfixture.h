@@ -2,6 +2,7 @@
 #pragma once
 
 #include "buttonlabel.h"
+#include "extras/extrascontroller.h"
 #include "layouttable.h"
 #include "mainwindow.h"
 #include "popuplist.h"
@@ -55,12 +56,15 @@ struct WindowFixture
     QStringList fonts{u"Arial"_s};
     FakeDialogs dialogs;
     RecordingSpeaker speaker;
+    Speaker *realSpeaker = nullptr; // reads aloud in place of the recorder when set
+    PrintPreview *printing = nullptr;
     std::unique_ptr<MainWindow> window;
     // The real German patterns, loaded at most once per test program: loading takes seconds.
     SyllableMarkerLoader::Source markers = [] {
         static const SyllableMarker::Loaded loaded = SyllableMarkerLoader::loadSystemPatterns();
         return loaded;
     };
+    SyllableMarkerLoader::KeptSource kept = &SyllableMarkerLoader::keptSystemPatterns;
 
     void write(const QString &name, const QByteArray &bytes) const
     {
@@ -71,8 +75,8 @@ struct WindowFixture
     MainWindow &open(const QByteArray &words = "ab\r\nba\r\nab-ba\r\n")
     {
         write(u"SILBEN.TXT"_s, words);
-        window.reset(new MainWindow(
-            {QDir(dir.path()), &dialogs, [this] { return fonts; }, markers, &speaker}));
+        window.reset(new MainWindow({QDir(dir.path()), &dialogs, [this] { return fonts; }, markers,
+                                     realSpeaker ? realSpeaker : &speaker, kept, printing}));
         return *window;
     }
     // Shown and active, as at every start: the hint has come.
@@ -91,6 +95,13 @@ struct WindowFixture
     PopupList *list(Control control) const { return get<PopupList>(control); }
     WordField *field() const { return get<WordField>(Control::WordField); }
     QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
+    // The extras menu as it opens, showing the extras as they stand.
+    ExtrasMenu *menu() const
+    {
+        ExtrasMenu *menu = window->findChild<ExtrasController *>()->menu();
+        emit menu->aboutToShow();
+        return menu;
+    }
     void click(Control control) const { QTest::mouseClick(label(control), Qt::LeftButton); }
     // Clicks the entry of an opened list as a user would, on its viewport.
     static void clickEntry(PopupList *list, int row)

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reads arbitrary bytes as a cache of built patterns, sealed with the checksum a cache file ends
+// in, so that the checks behind the checksum are reached. Whatever the bytes, they are refused,
+// or the patterns rebuilt from them are written back to the same bytes and mark any word
+// without reading or writing out of bounds, searching for ever, or changing more than hyphens.
+//
+// The seeds in fuzz/corpus/cachedpatterns are caches of small patterns files without their
+// checksum. After a change of the format, TRABELO_WRITE_SEEDS=FOLDER fuzz_cachedpatterns writes
+// them anew into FOLDER.
+
+#include "cachedpatterns.h"
+#include "syllablemarker.h"
+
+#include <QDebug>
+#include <QFile>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const CachedPatterns::Key key{QStringLiteral("/fuzz/muster.dic"), 100, 200,
+                              CachedPatterns::checksum("muster")};
+
+void fail(const char *property, const QString &word = {})
+{
+    qWarning() << property << word;
+    std::abort();
+}
+
+// Up to the longest word marked, of German and other letters, from the input's last bytes.
+QString wordFrom(QByteArrayView bytes)
+{
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzßäöüéèàçñ");
+    QString word;
+    for (const char c : bytes.last(qMin(bytes.size(), qsizetype(100))))
+        word += letters[quint8(c) % letters.size()];
+    return word;
+}
+
+void checkWord(const SyllableMarker &marker, const QString &word)
+{
+    if (marker.markWord(word).remove(u'-') != word)
+        fail("marking changed more than hyphens", word);
+}
+
+void writeSeeds(const QString &folder)
+{
+    const std::pair<const char *, QByteArray> seeds[] = {
+        {"default-second-level", "ISO8859-1\ns1t\nu1ck\n"},
+        {"two-levels", "ISO8859-1\nCOMPOUNDLEFTHYPHENMIN 2\nNOHYPHEN -,'\n.ab1c\nau1e\n"
+                       "NEXTLEVEL\nLEFTHYPHENMIN 2\na1b\n.e1r\n1ba\nch1\n4t1s\nn1st\n"},
+        {"german-like", "ISO8859-1\n.haus1t\n.see1u\nNEXTLEVEL\n1ba\n1be\n1bi\n1bo\n1da\n"
+                        "1de\n.ei1n\n.er3a\n.ge1\n2ck\n1cke\n4sch\n1sche\ns1t\nu1ck\nä1u\n"
+                        "ie1\n2ß1\n1ße\nt1z\n.zu1\n"},
+    };
+    for (const auto &[name, patterns] : seeds) {
+        QByteArray text = patterns;
+        std::FILE *file = fmemopen(text.data(), std::size_t(text.size()), "r");
+        HyphenDict *dict = hnj_hyphen_load_file(file);
+        std::fclose(file);
+        QFile seed(folder + u'/' + QLatin1StringView(name));
+        const QByteArray bytes =
+            CachedPatterns::write(key, *dict).chopped(CachedPatterns::checksumSize);
+        if (!seed.open(QIODevice::WriteOnly) || seed.write(bytes) != bytes.size())
+            fail("cannot write a seed");
+        hnj_hyphen_free(dict);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    if (const QString folder = qEnvironmentVariable("TRABELO_WRITE_SEEDS"); !folder.isEmpty()) {
+        writeSeeds(folder);
+        std::exit(0);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArrayView body(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = body.toByteArray() + CachedPatterns::checksum(body);
+    std::unique_ptr<CachedPatterns> cached = CachedPatterns::read(bytes, key);
+    if (!cached)
+        return 0;
+    if (CachedPatterns::write(key, *cached->dict()) != bytes)
+        fail("the patterns rebuilt are written back differently");
+    const auto marker = SyllableMarker::fromCache(std::move(cached));
+    for (const char16_t *word : {u"Fenster", u"Zuckerahorn", u"Oma", u"a", u"Ei", u"Schifffahrt",
+                                 u"Taschenlampe", u"Übungsheft", u"Straße"})
+        checkWord(*marker, QString::fromUtf16(word));
+    checkWord(*marker, wordFrom(body));
+    return 0;
+}

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "speech/qtspeaker.h"
+#include "windowfixture.h"
+#include "windowtexts.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <optional>
+#include <sys/prctl.h>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+class TestQtSpeaker : public QObject
+{
+    Q_OBJECT
+
+    // The desktop's speech service of the test, with its socket, configuration and logs here.
+    QTemporaryDir dir;
+    QProcess service;
+
+    // Where the speech library looks for the service.
+    static void useService(const QString &socket)
+    {
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+    }
+
+private Q_SLOTS:
+    // No sound device needed: the service plays into a file (ALSA's file device over its null
+    // device). It ends with the test, also when the test crashes.
+    void initTestCase()
+    {
+        QDir().mkpath(dir.filePath(u"conf"_s));
+        QFile conf(dir.filePath(u"conf/speechd.conf"_s));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("AudioOutputMethod \"alsa\"\nAudioALSADevice \"file:FILE=" +
+                   dir.filePath(u"sound.raw"_s).toUtf8() + ",FORMAT=raw\"\n");
+        conf.close();
+        service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        service.start(u"speech-dispatcher"_s,
+                      {u"--run-single"_s, u"--timeout"_s, u"0"_s, u"--communication-method"_s,
+                       u"unix_socket"_s, u"--socket-path"_s, dir.filePath(u"speechd.sock"_s),
+                       u"--config-dir"_s, dir.filePath(u"conf"_s), u"--log-dir"_s, dir.path(),
+                       u"--pid-file"_s, dir.filePath(u"pid"_s), u"--log-level"_s, u"1"_s});
+        QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(dir.filePath(u"speechd.sock"_s)),
+                                  "the speech service did not start", 15000);
+    }
+    void cleanupTestCase()
+    {
+        service.terminate();
+        if (!service.waitForFinished(3000))
+            service.kill();
+        service.waitForFinished(5000);
+        QCOMPARE(service.state(), QProcess::NotRunning);
+    }
+
+    // A German voice, the service's default for the language; a word's syllables reach the
+    // speaking state, and a stop reaches the service.
+    void saysWordWithGermanVoice()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeakerOptions options;
+        options.connectLimit = 100ms; // shorter than connecting takes: the late answer is taken
+        // The long text below takes seconds to say even into a file, and far longer on a busy
+        // machine; with the usual limit it counted as stalled.
+        options.partLimit = 120s;
+        QtSpeaker speaker(options);
+        QString speaking; // + speaking, - quiet again
+        connect(&speaker, &QtSpeaker::speakingChanged, this,
+                [&](bool on) { speaking += on ? u'+' : u'-'; });
+        speaker.prepare();
+        QCOMPARE(speaker.reason(), WindowTexts::speechConnecting);
+        QTRY_COMPARE(speaker.reason(), WindowTexts::speechNotAnswering);
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), QString(), 60000);
+        QCOMPARE(speaker.voiceName(), u"German"_s); // not a variant such as "German+Anna"
+        speaker.say({u"Ba"_s, u"na"_s, u"ne"_s}, 50ms);
+        QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-+-+-"_s, 10000);
+        // The bytes of sound a long text makes, said in full or stopped as it starts.
+        const auto soundOf = [&, file = dir.filePath(u"sound.raw"_s)](bool stop) {
+            const qint64 before = QFileInfo(file).size();
+            speaking.clear();
+            speaker.say({u"Banane "_s.repeated(300)}, 0ms);
+            if (QTest::qWaitFor([&] { return !speaking.isEmpty(); }, 10000) && stop)
+                speaker.stop();
+            const bool quiet = QTest::qWaitFor([&] { return speaking == u"+-"_s; }, 120000);
+            return quiet ? QFileInfo(file).size() - before : -1;
+        };
+        const qint64 full = soundOf(false), stopped = soundOf(true);
+        QVERIFY2(stopped >= 0 && stopped < full / 2,
+                 qPrintable(u"in full %1, stopped %2 bytes"_s.arg(full).arg(stopped)));
+        QVERIFY(speaker.isReady());
+    }
+
+    // The read-along band follows the service: it stands behind each of the three syllables in
+    // turn as the service starts saying them, and is gone once the last has been said. (Played
+    // into a file, a syllable lasts a few milliseconds: the last band may never be painted.)
+    void bandFollowsTheService()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeaker speaker;
+        WindowFixture f;
+        f.realSpeaker = &speaker;
+        f.write(u"silben.ini"_s, "abemnr\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n");
+        f.open("Ba-na-ne\r\n").show();
+        QList<TextSpan> bands; // as each start leaves the field
+        connect(&speaker, &Speaker::partStarted, this, [&] { bands << f.field()->highlight(); });
+        f.menu(); // opening the menu connects to the service
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.isReady(), 60000);
+        f.menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(bands, (QList<TextSpan>{{1, 2}, {3, 2}, {5, 2}}), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.field()->highlight().isEmpty(), 10000);
+    }
+
+    // A part that stalls leaves the speaker to try again: the next say connects anew and says
+    // its word once ready, and the speaker counts as stalled, not missing, meanwhile.
+    void stalledPartIsTriedAgain()
+    {
+        useService(dir.filePath(u"speechd.sock"_s));
+        QtSpeakerOptions options;
+        options.partLimit = 1500ms; // shorter than the long text takes: it stalls
+        QtSpeaker speaker(options);
+        QString speaking;
+        connect(&speaker, &QtSpeaker::speakingChanged, this,
+                [&](bool on) { speaking += on ? u'+' : u'-'; });
+        speaker.prepare();
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.isReady(), 60000);
+        speaker.say({u"Banane "_s.repeated(3000)}, 0ms);
+        QTRY_VERIFY_WITH_TIMEOUT(speaker.hasStalled(), 10000);
+        QCOMPARE(speaker.reason(), WindowTexts::speechNoSound);
+        speaking.clear();
+        speaker.say({u"Ba"_s}, 0ms);
+        QVERIFY(speaker.hasStalled());
+        QTRY_COMPARE_WITH_TIMEOUT(speaking, u"+-"_s, 60000);
+        QVERIFY(speaker.isReady() && !speaker.hasStalled());
+    }
+
+    // A service that takes the connection and never answers, as one shutting down does: the
+    // worker stays stuck in connecting, the event loop runs on and the speaker reports it after
+    // its limit. A later prepare() starts afresh with a new worker, which gets its own answer.
+    void silentServiceKeepsLoopResponsive()
+    {
+        std::optional<QLocalServer> silent(std::in_place);
+        QVERIFY(silent->listen(dir.filePath(u"silent.sock"_s)));
+        useService(silent->fullServerName());
+        QtSpeakerOptions options;
+        options.connectLimit = 3s;
+        QtSpeaker speaker(options);
+        QTimer ticker; // on the loop's thread: the longest gap between two of its ticks
+        QElapsedTimer clock;
+        qint64 last = 0, longestGap = 0;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            longestGap = std::max(longestGap, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        ticker.start(50);
+        clock.start();
+        speaker.prepare();
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechNotAnswering, 8000);
+        const qint64 waited = clock.elapsed();
+        longestGap = std::max(longestGap, waited - last);
+        // The timer may fire 5 % early. A loop blocked by the connection would stand still for
+        // seconds; a busy machine may hold it back for a few hundred milliseconds.
+        QVERIFY2(waited >= 2850 && waited < 6000 && longestGap < 1000,
+                 qPrintable(u"%1 ms, longest gap %2 ms"_s.arg(waited).arg(longestGap)));
+        speaker.say({u"Banane"_s}, 0ms); // safe while unavailable
+        speaker.stop();
+
+        useService(dir.filePath(u"none.sock"_s));
+        speaker.prepare();
+        QCOMPARE(speaker.reason(), WindowTexts::speechConnecting);
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechServiceMissing, 5000);
+        silent.reset(); // the stuck worker wakes up to a closed socket and ends by itself
+        QTest::qWait(500);
+    }
+
+    // The program ends promptly and without a complaint with its worker stuck connecting to a
+    // service that never answers: nothing waits for the stuck thread, nothing destroys it while
+    // it runs, and no memory is lost (the sanitizer build checks that).
+    void exitsCleanlyWithStuckWorker()
+    {
+        QLocalServer silent;
+        QVERIFY(silent.listen(dir.filePath(u"silent.sock"_s)));
+        useService(silent.fullServerName());
+        QProcess helper;
+        helper.start(QStringLiteral(SPEAKER_EXIT_HELPER));
+        // It quits after 1.5 s; a wait for the stuck worker without a limit would keep it for
+        // ever. A sanitizer build on a busy machine takes seconds to start.
+        QVERIFY2(helper.waitForFinished(20000), "the helper did not end in time");
+        const QByteArray errors = helper.readAllStandardError();
+        QVERIFY2(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0 &&
+                     errors.isEmpty(),
+                 errors.constData());
+        QCOMPARE(QString::fromUtf8(helper.readAllStandardOutput()).trimmed(),
+                 WindowTexts::speechNotAnswering);
+    }
+};
+
+QTEST_MAIN(TestQtSpeaker)
+#include "tst_qtspeaker.moc"

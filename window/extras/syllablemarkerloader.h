@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "syllablemarker.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <functional>
+
+// Loads the syllable marker once, on a worker thread: loading the patterns takes seconds when
+// no earlier run has kept them built in the cache, and the window must stay responsive and
+// draw words unmarked meanwhile. Patterns kept from an earlier run take milliseconds: the
+// window loads them before it first shows and hands them over (adopt()).
+class SyllableMarkerLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Source = std::function<SyllableMarker::Loaded()>;
+    // The patterns kept built from an earlier run, in milliseconds; null when there are none.
+    using KeptSource = std::function<std::shared_ptr<const SyllableMarker>()>;
+
+    explicit SyllableMarkerLoader(Source source, QObject *parent = nullptr);
+
+    // Starts loading unless it has started already.
+    void start();
+    // Takes a marker loaded already, unless loading has started: start() then does nothing,
+    // and finished() is not emitted. A null marker is not taken.
+    void adopt(std::shared_ptr<const SyllableMarker> marker);
+    // Null until loaded, and when loading failed.
+    const SyllableMarker *marker() const { return m_loaded.marker.get(); }
+    // Why loading failed, in German; empty otherwise.
+    QString error() const { return m_loaded.error; }
+
+    // The system's German patterns: from the user's cache when it holds them built, otherwise
+    // built from the patterns file and then kept in the cache for the next start.
+    static SyllableMarker::Loaded loadSystemPatterns();
+    // Starts loading the system's patterns kept from an earlier run on a thread of its own, so
+    // that keptSystemPatterns() finds them loaded. Needs the application's name, which names
+    // the cache folder, but no application object; further calls do nothing. Both are called
+    // on the window's thread.
+    static void prepareKeptSystemPatterns();
+    // The system's patterns as an earlier run kept them, or null: what the preparation above
+    // loaded, taken once, else loaded now.
+    static std::shared_ptr<const SyllableMarker> keptSystemPatterns();
+
+signals:
+    void finished();
+
+private:
+    Source m_source;
+    QFutureWatcher<SyllableMarker::Loaded> m_watcher;
+    SyllableMarker::Loaded m_loaded;
+    bool m_started = false;
+};
