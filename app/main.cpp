@@ -70,8 +70,7 @@ int main(int argc, char *argv[])
     // (bench/startup-cost against the comparison window; memory at the window's first map).
     //
     // The font configuration (4.3 ms and 1.1 MB to read, measured alone) is read on a thread of
-    // its own at a lower priority while the toolkit starts; the lower priority: 0.6-1.4 ms, and
-    // 4 ms with both processors busy (median of 14 sessions of 31 interleaved starts each).
+    // its own while the toolkit starts, at the program's own priority (see FontCatalog).
     FontCatalog::prepareSystemFamilies();
     // The collation the word queue is sorted with opens on a thread of its own: the first sort
     // finds it loaded (0.3 ms of the window's thread, median of 21 cold starts).
