@@ -5,7 +5,7 @@
 
 namespace CommandTexts {
 
-// The command trabelo-silben (%1: file name or option)
+// The command trabelo-silben (%1: file name, option or reason; %2: the size limit in MB)
 const QString markerCommandHelp = QStringLiteral(
     "Aufruf: trabelo-silben [DATEI ...]\n"
     "\n"
@@ -30,13 +30,30 @@ const QString markerCommandHelp = QStringLiteral(
     "\n"
     "Rückgabewert: 0, wenn alles gelesen wurde; 1, wenn eine Datei nicht gelesen werden\n"
     "konnte (die übrigen werden trotzdem bearbeitet); 2, wenn die Silbenmuster fehlen\n"
-    "(Paket hyphen-de) oder der Aufruf falsch ist.\n");
+    "(Paket hyphen-de) oder der Aufruf falsch ist; 3, wenn die Ausgabe nicht geschrieben\n"
+    "werden konnte (etwa weil der Datenträger voll ist) oder in eine der Dateien ginge, die\n"
+    "gelesen werden sollen.\n");
 const QString markerCommandFileMissing =
     QStringLiteral("trabelo-silben: Die Datei „%1“ gibt es nicht.");
 const QString markerCommandFileIsFolder =
     QStringLiteral("trabelo-silben: „%1“ ist ein Ordner, keine Datei.");
 const QString markerCommandFileUnreadable =
     QStringLiteral("trabelo-silben: Die Datei „%1“ kann nicht gelesen werden.");
+const QString markerCommandFileTooLarge =
+    QStringLiteral("trabelo-silben: Die Datei „%1“ ist größer als %2 MB und wird nicht gelesen.");
+const QString markerCommandInputTooLarge = QStringLiteral(
+    "trabelo-silben: Die Standardeingabe ist größer als %1 MB und wird nicht gelesen.");
+const QString markerCommandInputUnreadable =
+    QStringLiteral("trabelo-silben: Die Standardeingabe kann nicht gelesen werden.");
+const QString markerCommandFileIsOutput =
+    QStringLiteral("trabelo-silben: Die Ausgabe geht in die Datei „%1“, die gelesen werden "
+                   "soll. Bitte schreiben Sie die Liste in eine andere Datei.");
+const QString markerCommandInputIsOutput =
+    QStringLiteral("trabelo-silben: Die Ausgabe geht in dieselbe Datei, aus der gelesen wird. "
+                   "Bitte schreiben Sie die Liste in eine andere Datei.");
+const QString markerCommandWriteFailed =
+    QStringLiteral("trabelo-silben: Die Ausgabe konnte nicht geschrieben werden (%1); "
+                   "die neue Liste ist unvollständig.");
 const QString markerCommandUnknownOption =
     QStringLiteral("trabelo-silben: Die Option „%1“ gibt es nicht (Hilfe: trabelo-silben --help).");
 const QString markerCommandPrefix = QStringLiteral("trabelo-silben: ");

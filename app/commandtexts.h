@@ -7,11 +7,17 @@
 
 namespace CommandTexts {
 
-// The command trabelo-silben (%1: file name or option)
+// The command trabelo-silben (%1: file name, option or reason; %2: the size limit in MB)
 extern const QString markerCommandHelp;
 extern const QString markerCommandFileMissing;
 extern const QString markerCommandFileIsFolder;
 extern const QString markerCommandFileUnreadable;
+extern const QString markerCommandFileTooLarge;
+extern const QString markerCommandInputTooLarge;
+extern const QString markerCommandInputUnreadable;
+extern const QString markerCommandFileIsOutput;
+extern const QString markerCommandInputIsOutput;
+extern const QString markerCommandWriteFailed;
 extern const QString markerCommandUnknownOption;
 extern const QString markerCommandPrefix;
 

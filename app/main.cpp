@@ -11,7 +11,58 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "org.trabelo.Trabelo.xpm"
+
+// LeakSanitizer's check of the whole run, present only in a sanitizer build.
+extern "C" void __lsan_do_leak_check() __attribute__((weak));
+
+namespace {
+
+// The event loop ends only once the exit sequence has saved the settings. Threads may still be
+// at work then (loading the syllable patterns, connecting to a speech service that does not
+// answer), and a normal end would wait for them: the toolkit for its thread pool, the speaker
+// for its service, for seconds or for ever. Nothing they do matters any more, so the process
+// ends without running the destructors.
+[[noreturn]] void endAtOnce(int status)
+{
+    // Only the program's own streams: flushing all of them would wait for the lock of a stream
+    // another thread is blocked reading (the speech library's connection to its service).
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // A sanitizer build still looks for memory lost during the run, as a normal end would.
+    if (__lsan_do_leak_check)
+        __lsan_do_leak_check();
+    std::_Exit(status);
+}
+
+// The syllable patterns the window loads: the system's, or for tests those that
+// TRABELO_HYPHEN_PATTERNS names (a file that loads slowly, or never).
+QString testPatterns()
+{
+    return qEnvironmentVariable("TRABELO_HYPHEN_PATTERNS");
+}
+
+SyllableMarkerLoader::Source patternsSource()
+{
+    const QString patterns = testPatterns();
+    if (patterns.isEmpty())
+        return &SyllableMarkerLoader::loadSystemPatterns;
+    return [patterns] { return SyllableMarker::load(patterns); };
+}
+
+// The system's patterns kept from an earlier run; none when a test names its own patterns,
+// which are then always loaded.
+SyllableMarkerLoader::KeptSource keptPatternsSource()
+{
+    if (!testPatterns().isEmpty())
+        return {};
+    return &SyllableMarkerLoader::keptSystemPatterns;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +70,7 @@ int main(int argc, char *argv[])
     // (bench/startup-cost against the comparison window; memory at the window's first map).
     //
     // The font configuration (4.3 ms and 1.1 MB to read, measured alone) is read on a thread of
-    // its own at a lower priority while the toolkit starts; the lower priority: 0.6-1.4 ms.
+    // its own while the toolkit starts, at the program's own priority (see FontCatalog).
     FontCatalog::prepareSystemFamilies();
     // The collation the word queue is sorted with opens on a thread of its own: the first sort
     // finds it loaded (0.3 ms of the window's thread, median of 21 cold starts).
@@ -56,8 +107,10 @@ int main(int argc, char *argv[])
     PrintModule printing(PrintModule::installedPath());
     MainWindow window({.folder = QDir::current(),
                        .dialogs = &dialogs,
+                       .markerSource = patternsSource(),
                        .speaker = &speaker,
+                       .keptMarkerSource = keptPatternsSource(),
                        .printing = &printing});
     window.show();
-    return QApplication::exec();
+    endAtOnce(QApplication::exec());
 }

@@ -6,12 +6,21 @@
 #include "commandtexts.h"
 #include "syllablemarker.h"
 #include "textcodec.h"
+#include "wordlistfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,7 +28,8 @@ enum ExitStatus
 {
     Success = 0,
     FileUnreadable = 1,
-    Unusable = 2
+    Unusable = 2,
+    OutputFailed = 3
 };
 
 struct Arguments
@@ -46,16 +56,77 @@ Arguments parseArguments(const QStringList &arguments)
     return parsed;
 }
 
-void write(std::FILE *stream, const QString &text)
+// Writes the text whole and flushes it; false, with errno set, when the stream took less (a
+// full disk, a closed pipe).
+bool write(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const std::size_t size = std::size_t(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
 }
 
 void complain(const QString &message)
 {
     write(stderr, message + u'\n');
+}
+
+// The output could not be written whole: the list it holds is cut short.
+int outputFailed()
+{
+    const int error = errno;
+    complain(
+        CommandTexts::markerCommandWriteFailed.arg(QString::fromLocal8Bit(std::strerror(error))));
+    return OutputFailed;
+}
+
+// Device and inode of a regular file; nothing for anything else (a terminal, a pipe).
+struct FileIdentity
+{
+    dev_t device;
+    ino_t inode;
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+std::optional<FileIdentity> regularFile(const struct stat &status)
+{
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+std::optional<FileIdentity> regularFile(int descriptor)
+{
+    struct stat status = {};
+    return fstat(descriptor, &status) == 0 ? regularFile(status) : std::nullopt;
+}
+
+std::optional<FileIdentity> regularFile(const QString &name)
+{
+    struct stat status = {};
+    return stat(QFile::encodeName(name).constData(), &status) == 0 ? regularFile(status)
+                                                                   : std::nullopt;
+}
+
+// True, after saying so, when standard output is one of the files to read. "> LISTE.TXT" has
+// emptied it already; ">> LISTE.TXT" would read its own output without end.
+bool outputIsAnInput(const QStringList &files)
+{
+    const std::optional<FileIdentity> output = regularFile(STDOUT_FILENO);
+    if (!output)
+        return false;
+    if (files.isEmpty() || files.contains(u"-"_s)) {
+        if (regularFile(STDIN_FILENO) == output) {
+            complain(CommandTexts::markerCommandInputIsOutput);
+            return true;
+        }
+    }
+    for (const QString &name : files) {
+        if (name != u"-" && regularFile(name) == output) {
+            complain(CommandTexts::markerCommandFileIsOutput.arg(name));
+            return true;
+        }
+    }
+    return false;
 }
 
 // Lines end at LF, CR or CR LF, as editors on every system write them; a line end at the very
@@ -77,15 +148,17 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-void markText(const SyllableMarker &marker, const QByteArray &bytes)
+// False when the marked lines could not be written.
+bool markText(const SyllableMarker &marker, const QByteArray &bytes)
 {
     QString out;
     for (const QString &line : splitLines(TextCodec::decode(bytes)))
         out += marker.markEntry(line) + QStringLiteral("\r\n");
-    write(stdout, out);
+    return write(stdout, out);
 }
 
-// The bytes of a file, or a German reason on standard error.
+// The bytes of a file, or a German reason on standard error. A pipe is read like a file (as
+// from "<(...)"); anything beyond the size limit is refused, whatever it is.
 bool readFile(const QString &name, QByteArray &bytes)
 {
     const QFileInfo info(name);
@@ -102,20 +175,45 @@ bool readFile(const QString &name, QByteArray &bytes)
         complain(CommandTexts::markerCommandFileUnreadable.arg(name));
         return false;
     }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    WordListFile::Bytes read = WordListFile::readAll(file);
+    if (read.status == WordListFile::Bytes::Status::TooLarge)
+        complain(CommandTexts::markerCommandFileTooLarge.arg(name).arg(WordListFile::maximumBytes >>
+                                                                       20));
+    else if (read.status == WordListFile::Bytes::Status::Unreadable)
         complain(CommandTexts::markerCommandFileUnreadable.arg(name));
-        return false;
-    }
-    return true;
+    bytes = std::move(read.bytes);
+    return read.status == WordListFile::Bytes::Status::Read;
 }
 
-QByteArray readStandardInput()
+bool readStandardInput(QByteArray &bytes)
 {
     QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly))
-        return {};
-    return input.readAll();
+    WordListFile::Bytes read;
+    if (input.open(stdin, QIODevice::ReadOnly))
+        read = WordListFile::readAll(input);
+    if (read.status == WordListFile::Bytes::Status::TooLarge)
+        complain(CommandTexts::markerCommandInputTooLarge.arg(WordListFile::maximumBytes >> 20));
+    else if (read.status == WordListFile::Bytes::Status::Unreadable)
+        complain(CommandTexts::markerCommandInputUnreadable);
+    bytes = std::move(read.bytes);
+    return read.status == WordListFile::Bytes::Status::Read;
+}
+
+// Reads and marks each file in turn, standard input for none or for "-"; the exit status.
+int markFiles(const SyllableMarker &marker, QStringList files)
+{
+    if (files.isEmpty())
+        files.append(u"-"_s);
+    int status = Success;
+    for (const QString &name : std::as_const(files)) {
+        QByteArray bytes;
+        const bool read = name == u"-" ? readStandardInput(bytes) : readFile(name, bytes);
+        if (!read)
+            status = FileUnreadable;
+        else if (!markText(marker, bytes))
+            return outputFailed();
+    }
+    return status;
 }
 
 } // namespace
@@ -126,14 +224,14 @@ int main(int argc, char *argv[])
     // The program's name, so that the patterns built by either are kept in one cache folder.
     QCoreApplication::setApplicationName(QStringLiteral("Trabelo"));
     const Arguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
-    if (arguments.help) {
-        write(stdout, CommandTexts::markerCommandHelp);
-        return Success;
-    }
+    if (arguments.help)
+        return write(stdout, CommandTexts::markerCommandHelp) ? Success : outputFailed();
     if (!arguments.unknownOption.isEmpty()) {
         complain(CommandTexts::markerCommandUnknownOption.arg(arguments.unknownOption));
         return Unusable;
     }
+    if (outputIsAnInput(arguments.files))
+        return OutputFailed;
 
     const SyllableMarker::Loaded loaded = SyllableMarker::load(
         SyllableMarker::defaultPatternsPath(), SyllableMarker::defaultCachePath());
@@ -142,19 +240,5 @@ int main(int argc, char *argv[])
         return Unusable;
     }
 
-    if (arguments.files.isEmpty()) {
-        markText(*loaded.marker, readStandardInput());
-        return Success;
-    }
-    int status = Success;
-    for (const QString &name : arguments.files) {
-        QByteArray bytes;
-        if (name == u"-")
-            markText(*loaded.marker, readStandardInput());
-        else if (readFile(name, bytes))
-            markText(*loaded.marker, bytes);
-        else
-            status = FileUnreadable;
-    }
-    return status;
+    return markFiles(*loaded.marker, arguments.files);
 }

@@ -112,6 +112,14 @@ QString numberField(int value)
     return (value < 0 ? digits : u' ' + digits) + u' ';
 }
 
+// A line break inside a value would split the file: the values after it would move to the
+// wrong lines, and the next start would take the defaults.
+QString withoutLineBreaks(QString value)
+{
+    value.removeIf([](QChar c) { return c == u'\r' || c == u'\n'; });
+    return value;
+}
+
 SettingsFile::ReadResult unusableFile()
 {
     return {SettingsFile::Outcome::FileUnusable, Settings{}};
@@ -179,7 +187,7 @@ SettingsFile::ReadResult SettingsFile::parse(QByteArrayView bytes)
 
 QString SettingsFile::tidyLetterSequence(const QString &sequence)
 {
-    QString tidy = CharacterCase::lower(sequence);
+    QString tidy = withoutLineBreaks(CharacterCase::lower(sequence));
     tidy.remove(u' ');
     return tidy;
 }
@@ -187,10 +195,11 @@ QString SettingsFile::tidyLetterSequence(const QString &sequence)
 QByteArray SettingsFile::format(const Settings &settings)
 {
     const QString lineEnd = QStringLiteral("\r\n");
-    const QString text = settings.letterSequence + lineEnd +
+    const QString text = withoutLineBreaks(settings.letterSequence) + lineEnd +
                          numberField(settings.firstColourIndex) + lineEnd +
                          numberField(settings.secondColourIndex) + lineEnd +
-                         numberField(settings.fontSize) + lineEnd + settings.fontName + lineEnd;
+                         numberField(settings.fontSize) + lineEnd +
+                         withoutLineBreaks(settings.fontName) + lineEnd;
     return TextCodec::encode(text);
 }
 

@@ -40,9 +40,10 @@ public:
     static ReadResult read(const QString &path);
     static ReadResult parse(QByteArrayView bytes);
 
-    // The letter sequence as the file keeps it: lower case, no blanks.
+    // The letter sequence as the file keeps it: lower case, no blanks, no line breaks.
     static QString tidyLetterSequence(const QString &sequence);
-    // The file's bytes for these settings (the letter sequence already tidied).
+    // The file's bytes for these settings (the letter sequence already tidied). Always five
+    // lines: a CR or LF inside the letter sequence or the font name is left out.
     static QByteArray format(const Settings &settings);
     // Replaces the file atomically: the old file stays whole when writing fails.
     static WriteResult write(const QString &path, const Settings &settings);

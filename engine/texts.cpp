@@ -23,11 +23,16 @@ const QString defaultLetterSequence = QStringLiteral("abc");
 const QString letterSequencePlaceholder = QStringLiteral("Label2");
 const QString defaultFontName = QStringLiteral("Lateinaus");
 
-// Word list failures, shown as the file-name label's tooltip (%1: file name)
+// Word list failures, shown as the file-name label's tooltip (%1: file name; %2: the reason,
+// or the size limit in MB)
 const QString wordListMissing = QStringLiteral("Die Wortliste „%1“ wurde nicht gefunden.");
 const QString wordListIsFolder = QStringLiteral("„%1“ ist ein Ordner, keine Wortliste.");
 const QString wordListUnreadable =
     QStringLiteral("Die Wortliste „%1“ kann nicht gelesen werden: %2");
+const QString wordListNotAFile =
+    QStringLiteral("„%1“ ist keine gewöhnliche Datei und wird nicht als Wortliste gelesen.");
+const QString wordListTooLarge =
+    QStringLiteral("Die Wortliste „%1“ ist größer als %2 MB und wird nicht gelesen.");
 
 // Automatic syllables (%1: path of the patterns file)
 const QString syllablePatternsMissing =

@@ -28,10 +28,13 @@ extern const QString defaultLetterSequence;
 extern const QString letterSequencePlaceholder;
 extern const QString defaultFontName;
 
-// Word list failures, shown as the file-name label's tooltip (%1: file name)
+// Word list failures, shown as the file-name label's tooltip (%1: file name; %2: the reason,
+// or the size limit in MB)
 extern const QString wordListMissing;
 extern const QString wordListIsFolder;
 extern const QString wordListUnreadable;
+extern const QString wordListNotAFile;
+extern const QString wordListTooLarge;
 
 // Automatic syllables (%1: path of the patterns file)
 extern const QString syllablePatternsMissing;

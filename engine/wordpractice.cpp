@@ -39,7 +39,7 @@ void WordPractice::setRandomSource(RandomSource source)
 void WordPractice::loadWordList()
 {
     m_queue.clear();
-    WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName);
+    WordListFile::Result file = WordListFile::read(m_folder, m_wordListFileName, m_listedFileName);
     m_wordListError = file.message;
     m_queue = passingEntries(file.lines);
     file.lines.clear();
@@ -65,7 +65,7 @@ QStringList WordPractice::passingEntries(const QStringList &lines) const
 QStringList WordPractice::printedWords() const
 {
     const QStringList entries =
-        passingEntries(WordListFile::read(m_folder, m_wordListFileName).lines);
+        passingEntries(WordListFile::read(m_folder, m_wordListFileName, m_listedFileName).lines);
     QStringList words;
     QSet<QString> seen;
     for (const QString &entry : entries) {
@@ -160,13 +160,21 @@ void WordPractice::switchOrderMode()
 
 void WordPractice::enterLetterSequence(const QString &entered)
 {
-    m_letterSequence = entered.isEmpty() ? Texts::defaultLetterSequence : entered;
+    m_letterSequence = letterSequenceFromEntry(entered);
     loadWordList();
+}
+
+QString WordPractice::letterSequenceFromEntry(const QString &entered)
+{
+    QString sequence = entered;
+    sequence.removeIf([](QChar c) { return c == u'\r' || c == u'\n'; });
+    return sequence.isEmpty() ? Texts::defaultLetterSequence : sequence;
 }
 
 void WordPractice::chooseWordListFile(const QString &listedName)
 {
     m_wordListFileName = CharacterCase::upper(listedName);
+    m_listedFileName = listedName;
     loadWordList();
     showNextWord();
 }

@@ -83,8 +83,11 @@ public:
     // first word of a new pass.
     void switchOrderMode();
 
-    // Takes a letter sequence the teacher entered (empty means "abc") and rebuilds the queue.
+    // Takes a letter sequence the teacher entered and rebuilds the queue.
     void enterLetterSequence(const QString &entered);
+    // The sequence an entry stands for. The entry is one line: a line break pasted into it
+    // (CR, LF) is dropped, as it would split silben.ini; an entry left empty means "abc".
+    static QString letterSequenceFromEntry(const QString &entered);
 
     // Makes the file, named as the file chooser lists it, the word list: its name upper-cased,
     // the queue rebuilt and the next word shown.
@@ -121,6 +124,10 @@ private:
     LetterFilter::Rules m_filterRules;
     OrderMode m_orderMode = OrderMode::Alphabetical;
     QString m_wordListFileName = Texts::defaultWordListFile;
+    // The chosen file's name as the file chooser lists it, opened by exactly that name: with
+    // tiere.txt and TIERE.TXT in the folder, each opens its own file. Empty until a choice;
+    // the default list is found in any letter case.
+    QString m_listedFileName;
     QString m_wordListError;
     QStringList m_queue;
     QString m_currentWord;

@@ -11,27 +11,33 @@ pid=""
 source "$(dirname "$(readlink -f "$0")")/e2e-setup.sh"
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-window() { timeout 10 xdotool search --sync --name "$1" | head -n 1; }
 shot() { import -window root "$work/$1.png"; }
 differ() { ! compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>/dev/null; }
+# A new screenshot that differs from the one named.
+changed_from() {
+    shot now
+    differ "$1" now
+}
+# Two screenshots a moment apart are the same; the first is kept as "first".
+settled() {
+    shot first
+    sleep 0.3
+    ! changed_from first
+}
 
 "$program" &
 pid=$!
 
 window '^Hinweis$' >/dev/null || fail "no hint box"
 xdotool key Return
-sleep 0.5
-xdotool search --name '^Hinweis$' >/dev/null && fail "the hint box stayed open"
+eventually no_window '^Hinweis$' || fail "the hint box stayed open"
+eventually settled || fail "the screen never settled after the hint box"
 
-shot first
 xdotool key space
-sleep 0.3
-shot second
-differ first second || fail "a key press showed no new word"
+eventually changed_from first || fail "a key press showed no new word"
+mv now.png second.png
 xdotool key shift
-sleep 0.3
-shot third
-differ second third || fail "Shift alone showed no new word"
+eventually changed_from second || fail "Shift alone showed no new word"
 
 main=""
 for w in $(xdotool search --name '^Trabelo$'); do
@@ -45,21 +51,18 @@ click_exit() { xdotool mousemove $((X + 24)) $((Y + 24)) click 1; }
 click_exit
 window '^Trabelo beenden$' >/dev/null || fail "X asked nothing"
 xdotool key Return # the default answer is "Nein"
+eventually no_window '^Trabelo beenden$' || fail "the exit question stayed open"
 sleep 0.5
-kill -0 "$pid" 2>/dev/null || fail "Enter at the exit question ended the program"
+ended && fail "Enter at the exit question ended the program"
 cmp -s silben.ini before.ini || fail "Nein wrote the settings"
 
 click_exit
 window '^Trabelo beenden$' >/dev/null || fail "X asked nothing the second time"
 xdotool key alt+j
-sleep 0.5
+eventually windows '^Trabelo$' 2 || fail "no farewell box"
 cmp -s silben.ini before.ini || fail "the settings were written before the farewell box closed"
 xdotool key Return
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after the farewell box"
+eventually ended || fail "the program did not end after the farewell box"
 wait "$pid" || fail "the program ended with an error"
 
 printf 'rose\r\n 9 \r\n 12 \r\n 40 \r\nArial\r\n' >expected.ini

@@ -68,4 +68,34 @@ printf 'Kakao Zuckerahorn\n' | "$program" >out.bin
 expect "with a damaged cache" 'Ka-ka-o Zu-cker-a-horn\r\n'
 [[ $(stat -c %s "$cache") -gt 5000 ]] || fail "the damaged cache was not built anew"
 
-echo "trabelo-silben: standard input, files, line ends, encodings, unreadable files, help"
+
+# Regression: a full disk gave exit status 0 and a list cut short.
+status=0
+printf 'Oma\n' | "$program" >/dev/full 2>err.txt || status=$?
+[[ $status -eq 3 ]] || fail "writing to a full disk gave exit status $status, not 3"
+grep -q 'Die Ausgabe konnte nicht geschrieben werden' err.txt || fail "no message: $(cat err.txt)"
+
+# Regression: writing into a file being read emptied it (>) or read its own output (>>).
+# Checked before anything is written, so the file stays as it was.
+for form in 'a.txt >>a.txt' '- <a.txt >>a.txt' '<a.txt >>a.txt'; do
+    status=0
+    eval "\"\$program\" $form" 2>err.txt || status=$?
+    [[ $status -eq 3 ]] || fail "$form gave exit status $status, not 3"
+    printf 'Oma\n' >expected.bin
+    cmp -s a.txt expected.bin || fail "$form changed a.txt"
+    grep -q 'Bitte schreiben Sie die Liste in eine andere Datei' err.txt || fail "$form: $(cat err.txt)"
+done
+
+# Regression: a huge input was read whole into memory. Beyond 64 MB a file is refused at once,
+# standard input once the limit is passed; the other files are still done.
+truncate -s $((64 * 1024 * 1024 + 1)) huge.txt
+status=0
+head -c $((64 * 1024 * 1024 + 1)) /dev/zero | "$program" huge.txt - a.txt >out.bin 2>err.txt ||
+    status=$?
+[[ $status -eq 1 ]] || fail "inputs over the limit gave exit status $status, not 1"
+expect "the file after them still done" 'O-ma\r\n'
+grep -q '„huge.txt“ ist größer als 64 MB' err.txt || fail "no message for the file: $(cat err.txt)"
+grep -q 'Standardeingabe ist größer als 64 MB' err.txt || fail "no message for the input: $(cat err.txt)"
+
+echo "trabelo-silben: standard input, files, line ends, encodings, unreadable files, help," \
+    "the patterns cache, full disk, output into an input, size limit"

@@ -89,6 +89,7 @@ private Q_SLOTS:
         QTest::addRow("blanks, capitals") << u"Ab C d"_s << "abcd"_ba << u"abcd"_s;
         QTest::addRow("only blanks") << u"   "_s << QByteArray() << u"abc"_s;
         QTest::addRow("ł") << u"Łaß"_s << "\xef\xbb\xbf\xc5\x82\x61\xc3\x9f"_ba << u"łaß"_s;
+        QTest::addRow("line breaks, tab") << u"A\tb\r\nc\rD\n"_s << "a\tbcd"_ba << u"a\tbcd"_s;
     }
 
     void writeAndReadBack()
@@ -101,6 +102,14 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(m_path), firstLine + "\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n");
         QCOMPARE(described(SettingsFile::read(m_path)),
                  u"complete %1 5 7 48 Arial"_s.arg(readBack));
+    }
+
+    // Regression: a line break pasted into the letter sequence made a six-line file, and the
+    // next start took the defaults. Whatever the values hold, the writer writes five lines.
+    void lineBreaksNeverSplitTheFile()
+    {
+        QVERIFY(SettingsFile::write(m_path, {u"ab\r\ncd\r"_s, 3, 4, 50, u"Comic\nSans"_s}).ok);
+        QCOMPARE(fileBytes(m_path), "abcd\r\n 3 \r\n 4 \r\n 50 \r\nComicSans\r\n"_ba);
     }
 
     // Running out of space part-way (here: a file size limit) leaves the old file. Buffered, the

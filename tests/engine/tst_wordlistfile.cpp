@@ -3,8 +3,12 @@
 #include "texts.h"
 #include "wordlistfile.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +58,69 @@ private Q_SLOTS:
                  Texts::wordListMissing.arg(u"WEG.TXT"_s));
         QCOMPARE(WordListFile::read(folder(), u"ORDNER.TXT"_s).message,
                  Texts::wordListIsFolder.arg(u"ORDNER.TXT"_s));
+    }
+
+    // Regression: a pipe named SILBEN.TXT hung the start; a link to a device or a huge file
+    // exhausted the memory. Each is now an unreadable list.
+    void refusesWhatIsNoList_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        const QString name = u"SILBEN.TXT"_s;
+        QTest::addRow("pipe") << u"pipe"_s << Texts::wordListNotAFile.arg(name);
+        QTest::addRow("link to a device") << u"device"_s << Texts::wordListNotAFile.arg(name);
+        QTest::addRow("over the limit") << u"large"_s << Texts::wordListTooLarge.arg(name).arg(64);
+    }
+
+    void refusesWhatIsNoList()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"SILBEN.TXT"_s);
+        if (kind == u"pipe") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"device") {
+            QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        } else {
+            QFile file(path); // sparse: takes no room on the disk
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(WordListFile::maximumBytes + 1));
+        }
+        alarm(60); // a read that blocks ends the test rather than hanging it
+        const WordListFile::Result result = WordListFile::read(QDir(dir.path()), u"SILBEN.TXT"_s);
+        alarm(0);
+        QCOMPARE(result.message, message);
+        QVERIFY(result.lines.isEmpty());
+    }
+
+    // An input is read whole up to the limit, across the pieces it is read in, and refused
+    // beyond it.
+    void readAllUpToLimit_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("fits");
+        const qint64 piece = 1024 * 1024;
+        QTest::addRow("exactly the limit") << 10LL << 10LL << true;
+        QTest::addRow("one byte over") << 11LL << 10LL << false;
+        QTest::addRow("several pieces") << (2 * piece + 7) << (3 * piece) << true;
+        QTest::addRow("over after several pieces") << (3 * piece + 1) << (3 * piece) << false;
+    }
+
+    void readAllUpToLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(qint64, limit);
+        QFETCH(bool, fits);
+        QByteArray data(size, Qt::Uninitialized);
+        for (qsizetype i = 0; i < data.size(); ++i)
+            data[i] = char(i % 251);
+        QBuffer buffer(&data);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const WordListFile::Bytes read = WordListFile::readAll(buffer, limit);
+        using Status = WordListFile::Bytes::Status;
+        QCOMPARE(read.status, fits ? Status::Read : Status::TooLarge);
+        QCOMPARE(read.bytes, fits ? data : QByteArray());
     }
 
     // The names the folder's "*.TXT" filter gives, links to files included, in alphabetical

@@ -115,6 +115,45 @@ private Q_SLOTS:
         QCOMPARE(s.practice.queue(), passing);
     }
 
+    // The entry box holds one line. Regression: a pasted line break reached silben.ini and
+    // split it, and the next start lost the teacher's colours and font.
+    void letterEntry_data()
+    {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("sequence");
+        QTest::addRow("pasted CR LF") << u"ab\r\ncd"_s << u"abcd"_s;
+        QTest::addRow("CR, LF alone, at the ends") << u"\nab\rc\nd\r"_s << u"abcd"_s;
+        QTest::addRow("tab and blank stay") << u"a\tb c"_s << u"a\tb c"_s;
+        QTest::addRow("only a line break") << u"\r\n"_s << u"abc"_s;
+        QTest::addRow("nothing") << QString() << u"abc"_s;
+    }
+
+    void letterEntry()
+    {
+        QFETCH(QString, entered);
+        QFETCH(QString, sequence);
+        Session s({}, u"x"_s);
+        s.practice.enterLetterSequence(entered);
+        QCOMPARE(s.practice.letterSequence(), sequence);
+    }
+
+    // Regression: with tiere.txt and TIERE.TXT in the folder, choosing either opened TIERE.TXT.
+    void listsDifferingInCaseOpenTheirOwnFile()
+    {
+        Session s("so", u"aberost"_s);
+        QVERIFY(writeFile(s.dir.filePath(u"tiere.txt"_s), "Ra-be"));
+        QVERIFY(writeFile(s.dir.filePath(u"TIERE.TXT"_s), "Bar"));
+        QStringList shown;
+        for (const QString &listed : {u"tiere.txt"_s, u"TIERE.TXT"_s, u"tiere.txt"_s}) {
+            s.practice.chooseWordListFile(listed);
+            shown << s.practice.wordListFileName() + u':' + s.practice.currentWord();
+        }
+        QCOMPARE(s.practice.printedWords(), QStringList{u"Ra-be"_s}); // paper reads the same file
+        shown << s.show(1); // the next pass reads the chosen file again
+        QCOMPARE(shown.join(u','),
+                 u"TIERE.TXT:Ra-be,TIERE.TXT:Bar,TIERE.TXT:Ra-be,Ra-be| 0 Wörter"_s);
+    }
+
     // The words for paper: a fresh read through the filter, each word once whatever its marks,
     // no empty entry, in the mode's order; the session's queue, count, word and next random
     // numbers stay as they were.

@@ -81,7 +81,9 @@ void X11WindowFrame::prepareFirstMap(QWidget *window)
 
 std::uint32_t X11WindowFrame::allowedFunctions(Qt::WindowFlags flags, bool resizable)
 {
-    std::uint32_t functions = FunctionMove | FunctionClose;
+    std::uint32_t functions = FunctionMove;
+    if (flags.testFlag(Qt::WindowCloseButtonHint))
+        functions |= FunctionClose;
     if (resizable)
         functions |= FunctionResize;
     if (flags.testFlag(Qt::WindowMinimizeButtonHint))

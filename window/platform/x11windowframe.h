@@ -49,8 +49,9 @@ public:
     // Without them the window stays where it was placed.
     static void prepareFirstMap(QWidget *window);
 
-    // The Motif functions of a window with these flags: it can always be moved and closed
-    // (a close request asks the window itself), the rest as its flags and size allow.
+    // The Motif functions of a window with these flags: it can always be moved, the rest as
+    // its flags and size allow. Closing is offered only for a close button: a window with a
+    // caption only is left through its own controls.
     static std::uint32_t allowedFunctions(Qt::WindowFlags flags, bool resizable);
 
     // The top-left corner of a frame with these extents around a client area of this size,

@@ -47,16 +47,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("resizable");
         QTest::addColumn<uint>("functions");
         const int caption = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-        const int buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-        const uint always = Frame::FunctionMove | Frame::FunctionClose;
+        const int buttons =
+            Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+        // Regression: the caption-only window allowed closing, so a window manager that honours
+        // the hints drew a close button.
+        const uint always = Frame::FunctionMove;
         QTest::addRow("caption only, fixed size") << caption << false << always;
         QTest::addRow("caption only, resizable")
             << caption << true << (always | Frame::FunctionResize);
         QTest::addRow("buttons, fixed size")
-            << (caption | buttons) << false << (always | Frame::FunctionMinimize);
+            << (caption | buttons) << false
+            << (always | Frame::FunctionMinimize | Frame::FunctionClose);
         QTest::addRow("buttons, resizable")
             << (caption | buttons) << true
-            << (always | Frame::FunctionResize | Frame::FunctionMinimize | Frame::FunctionMaximize);
+            << (always | Frame::FunctionResize | Frame::FunctionMinimize | Frame::FunctionMaximize |
+                Frame::FunctionClose);
     }
 
     void allowedFunctions()

@@ -69,6 +69,9 @@ private Q_SLOTS:
         useService(dir.filePath(u"speechd.sock"_s));
         QtSpeakerOptions options;
         options.connectLimit = 100ms; // shorter than connecting takes: the late answer is taken
+        // The long text below takes seconds to say even into a file, and far longer on a busy
+        // machine; with the usual limit it counted as stalled.
+        options.partLimit = 120s;
         QtSpeaker speaker(options);
         QString speaking; // + speaking, - quiet again
         connect(&speaker, &QtSpeaker::speakingChanged, this,
@@ -87,7 +90,7 @@ private Q_SLOTS:
             speaker.say({u"Banane "_s.repeated(300)}, 0ms);
             if (QTest::qWaitFor([&] { return !speaking.isEmpty(); }, 10000) && stop)
                 speaker.stop();
-            const bool quiet = QTest::qWaitFor([&] { return speaking == u"+-"_s; }, 30000);
+            const bool quiet = QTest::qWaitFor([&] { return speaking == u"+-"_s; }, 120000);
             return quiet ? QFileInfo(file).size() - before : -1;
         };
         const qint64 full = soundOf(false), stopped = soundOf(true);
@@ -163,7 +166,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(speaker.reason(), WindowTexts::speechNotAnswering, 8000);
         const qint64 waited = clock.elapsed();
         longestGap = std::max(longestGap, waited - last);
-        QVERIFY2(waited >= 2850 && waited < 5000 && longestGap < 250, // may fire 5 % early
+        // The timer may fire 5 % early. A loop blocked by the connection would stand still for
+        // seconds; a busy machine may hold it back for a few hundred milliseconds.
+        QVERIFY2(waited >= 2850 && waited < 6000 && longestGap < 1000,
                  qPrintable(u"%1 ms, longest gap %2 ms"_s.arg(waited).arg(longestGap)));
         speaker.say({u"Banane"_s}, 0ms); // safe while unavailable
         speaker.stop();
@@ -186,8 +191,9 @@ private Q_SLOTS:
         useService(silent.fullServerName());
         QProcess helper;
         helper.start(QStringLiteral(SPEAKER_EXIT_HELPER));
-        // It quits after 1.5 s; ending takes little more.
-        QVERIFY2(helper.waitForFinished(4500), "the helper did not end in time");
+        // It quits after 1.5 s; a wait for the stuck worker without a limit would keep it for
+        // ever. A sanitizer build on a busy machine takes seconds to start.
+        QVERIFY2(helper.waitForFinished(20000), "the helper did not end in time");
         const QByteArray errors = helper.readAllStandardError();
         QVERIFY2(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0 &&
                      errors.isEmpty(),
