@@ -33,7 +33,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("found"); // empty: none
-        QTest::addRow("upper finds lower") << u"SILBEN.TXT"_s << u"silben.txt"_s;
         QTest::addRow("mixed finds mixed") << u"TIERE.TXT"_s << u"Tiere.Txt"_s;
         QTest::addRow("exact name wins") << u"ABC.TXT"_s << u"ABC.TXT"_s;
         QTest::addRow("exact name wins, lower") << u"abc.txt"_s << u"abc.txt"_s;
