@@ -139,9 +139,7 @@ private Q_SLOTS:
         // From the start it would take 600 ms. A coarse timer may fire 5 % early, the clock
         // counts whole milliseconds, and a busy machine may answer late.
         QVERIFY2(took >= 379 && took < 550, qPrintable(u"%1 ms"_s.arg(took)));
-        QVERIFY(!chain.isActive());
-        chain.partEnded(); // the cancel's late end
-        QTest::qWait(50);
+        // It cancels as a stop does; what follows a stop is checked with the stops.
         QCOMPARE(engine.calls, (QStringList{u"Ba"_s, u"cancel"_s}));
     }
 };
