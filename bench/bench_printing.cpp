@@ -4,6 +4,7 @@
 // beyond what the process held before it, measured in a child forked before any print (memory
 // one print gives back is reused by the next).
 
+#include "freshprocess.h"
 #include "printing/lessonpages.h"
 
 #include <QFile>
@@ -15,27 +16,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int wordCount = 1000;
-
-// A field of /proc/self/status in megabytes ("VmRSS", "VmHWM").
-double statusMegabytes(const QByteArray &field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field + ':'))
-            return line.mid(field.size() + 1).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return 0;
-}
 
 PrintedLesson makeLesson()
 {
@@ -69,27 +54,16 @@ bool printInto(const QString &path, LessonPages::Kind kind, const PrintedLesson 
 double peakAddedInFreshProcess(const QString &path, LessonPages::Kind kind,
                                const PrintedLesson &lesson)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        qFatal("no pipe");
-    const pid_t child = fork();
-    if (child == 0) {
-        // Writing 5 to clear_refs resets the peak to what is resident now.
-        QFile clear(u"/proc/self/clear_refs"_s);
-        const bool reset = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-        clear.close();
-        const double before = statusMegabytes("VmRSS");
-        const double added =
-            reset && printInto(path, kind, lesson) ? statusMegabytes("VmHWM") - before : -1;
-        _exit(write(pipeEnds[1], &added, sizeof added) == sizeof added ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    double added = -1;
-    if (read(pipeEnds[0], &added, sizeof added) != sizeof added || added < 0)
-        qFatal("the print in the child process failed");
-    close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
-    return added;
+    return inFreshProcess(
+        [&] {
+            // Writing 5 to clear_refs resets the peak to what is resident now.
+            QFile clear(u"/proc/self/clear_refs"_s);
+            const bool reset = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+            clear.close();
+            const double before = statusMegabytes("VmRSS");
+            return reset && printInto(path, kind, lesson) ? statusMegabytes("VmHWM") - before : -1;
+        },
+        "the print");
 }
 
 void print(benchmark::State &state, LessonPages::Kind kind)

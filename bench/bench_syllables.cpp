@@ -4,6 +4,7 @@
 // and marking 100,000 generated German-like words, some capitalised, some with punctuation,
 // with either.
 
+#include "freshprocess.h"
 #include "syllablemarker.h"
 
 #include <QFile>
@@ -14,9 +15,6 @@
 
 #include <functional>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,39 +23,16 @@ constexpr int wordCount = 100000;
 
 using Marker = std::shared_ptr<const SyllableMarker>;
 
-// Resident memory of the process in megabytes, from the second field of /proc/self/statm.
-double residentMegabytes()
-{
-    QFile statm(u"/proc/self/statm"_s);
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return 0;
-    return fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-// What a load adds to the resident memory of a process that has loaded nothing yet: measured in
-// a child forked before any load, as memory one load gives back is reused by the next.
+// What a load adds to the resident memory of a process that has loaded nothing yet.
 double residentAddedInFreshProcess(const std::function<Marker()> &load)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        qFatal("no pipe");
-    const pid_t child = fork();
-    if (child == 0) {
-        const double before = residentMegabytes();
-        const Marker marker = load();
-        const double added = marker ? residentMegabytes() - before : -1;
-        _exit(write(pipeEnds[1], &added, sizeof added) == sizeof added ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    double added = -1;
-    if (read(pipeEnds[0], &added, sizeof added) != sizeof added || added < 0)
-        qFatal("the load in the child process failed");
-    close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
-    return added;
+    return inFreshProcess(
+        [&] {
+            const double before = statusMegabytes("VmRSS");
+            const Marker marker = load();
+            return marker ? statusMegabytes("VmRSS") - before : -1;
+        },
+        "the load");
 }
 
 const QTemporaryDir cacheFolder;
