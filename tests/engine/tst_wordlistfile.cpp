@@ -67,20 +67,19 @@ private Q_SLOTS:
     {
         QFETCH(QString, kind);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"SILBEN.TXT"_s);
-        if (kind == u"folder") {
-            QVERIFY(QDir().mkdir(path));
-        } else if (kind == u"pipe") {
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == u"device") {
-            QVERIFY(QFile::link(u"/dev/zero"_s, path));
-        } else if (kind == u"large") {
-            QFile file(path); // sparse: takes no room on the disk
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(WordListFile::maximumBytes + 1));
-        }
+        const ScratchFile list(u"SILBEN.TXT"_s);
+        const QByteArray path = QFile::encodeName(list.path);
+        if (kind == u"folder")
+            QVERIFY(list.place("/"));
+        else if (kind == u"pipe")
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else if (kind == u"device")
+            QCOMPARE(symlink("/dev/zero", path.constData()), 0);
+        else // sparse: takes no room on the disk
+            QVERIFY(writeFile(list.path, {}) &&
+                    QFile::resize(list.path, WordListFile::maximumBytes + 1));
         alarm(60); // a read that blocks ends the test rather than hanging it
-        const WordListFile::Result result = WordListFile::read(QDir(dir.path()), u"SILBEN.TXT"_s);
+        const auto result = WordListFile::read(QDir(list.folder.path()), u"SILBEN.TXT"_s);
         alarm(0);
         QCOMPARE(result.message, message);
         QVERIFY(result.lines.isEmpty());
