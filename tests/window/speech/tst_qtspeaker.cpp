@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "scratchfiles.h"
 #include "speech/qtspeaker.h"
 #include "windowtexts.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,12 +36,10 @@ private Q_SLOTS:
     // device). It ends with the test, also when the test crashes.
     void initTestCase()
     {
-        QDir().mkpath(dir.filePath(u"conf"_s));
-        QFile conf(dir.filePath(u"conf/speechd.conf"_s));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write("AudioOutputMethod \"alsa\"\nAudioALSADevice \"file:FILE=" +
-                   dir.filePath(u"sound.raw"_s).toUtf8() + ",FORMAT=raw\"\n");
-        conf.close();
+        QVERIFY(QDir().mkpath(dir.filePath(u"conf"_s)));
+        QVERIFY(writeFile(dir.filePath(u"conf/speechd.conf"_s),
+                          "AudioOutputMethod \"alsa\"\nAudioALSADevice \"file:FILE=" +
+                              dir.filePath(u"sound.raw"_s).toUtf8() + ",FORMAT=raw\"\n"));
         service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         service.start(u"speech-dispatcher"_s,
                       {u"--run-single"_s, u"--timeout"_s, u"0"_s, u"--communication-method"_s,
