@@ -146,10 +146,9 @@ private Q_SLOTS:
         QCOMPARE(different.join(u' '), QString());
     }
 
-    // A missing file, or one holding no German patterns this reader trusts, gives an error and
-    // no marker. Comments, settings and CR LF line ends are read as patterns files have them;
-    // the school rules work with any patterns, and the outer minimum stays two letters whatever
-    // the file says.
+    // A missing file, or one holding no German patterns this reader trusts, gives an error and no
+    // marker. A small file with comments, settings and CR LF marks by the school rules, and the
+    // outer minimum stays two letters whatever the file says.
     void load_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file

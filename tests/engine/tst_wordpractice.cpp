@@ -213,10 +213,8 @@ private Q_SLOTS:
         QCOMPARE(s.practice.wordListError(), QString());
     }
 
-    // A load in the mode "nach A B C" reuses the order of the last one only while the file's
-    // bytes, the letters, the filter rules and the locale are the same: an order kept for
-    // other bytes of the same length, other letters or rules giving as many entries, or
-    // another locale would be wrong.
+    // A load in the mode "nach A B C" reuses the last one's order only while the file's bytes,
+    // the letters, the filter rules and the locale are all the same; each row changes one.
     void sortedOrderReuse_data()
     {
         // list (CR LF as /), letters, locale and the sight words with sound units (if any)

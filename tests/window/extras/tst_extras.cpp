@@ -25,11 +25,10 @@ private Q_SLOTS:
         f->write(u"silben.ini"_s, redAndBlue);
     }
 
-    // A right click opens the menu. While it is open its keys choose entries and show no word,
-    // and the click that closes it (or it and its submenu) only closes it: the toolkit
-    // replayed that press to the word field, which showed the next word. It replays only where
-    // a pop-up can grab the pointer, which the offscreen platform cannot, so this checks the
-    // mark the toolkit reads as the last menu closes, at every close.
+    // While the menu (or its submenu) is open, its keys choose entries and show no word, and the
+    // click that closes it only closes it: the toolkit replayed that press to the word field,
+    // which showed the next word. Offscreen no pop-up grabs the pointer and nothing is replayed,
+    // so this checks the mark the toolkit reads as the last menu closes, at every close.
     void openMenuShowsNoWord_data()
     {
         QTest::addColumn<bool>("submenu");
@@ -54,10 +53,9 @@ private Q_SLOTS:
             QTRY_COMPARE(QApplication::activePopupWidget(), f->menu());
             QTest::keyClick(window, Qt::Key_Down);
             QVERIFY(f->menu()->activeAction());
-            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right})
                 if (submenu)
                     QTest::keyClick(QApplication::activePopupWidget(), key);
-            }
             QTRY_COMPARE(QApplication::activePopupWidget() != f->menu(), submenu);
             marked = false;
             QTest::mouseClick(window, Qt::LeftButton, {}, f->field()->pos() + QPoint(600, 300));

@@ -96,11 +96,10 @@ private Q_SLOTS:
         QVERIFY(!showsWord(*f));
     }
 
-    // Choosing a time shows the word with the whole new time from then on: a word on screen got
-    // no time and stayed, a white field came back and stayed. "Aus", chosen or stored, and a
-    // stored value that is no choice never clear the word. "Wort noch einmal zeigen" shows the
-    // same word for the same time. None of them touches the queue; the screen reader always
-    // has the word.
+    // Choosing a time shows the word for the whole new time (a word on screen got no time, a white
+    // field came back; both stayed). "Aus", chosen or stored, and a stored value that is no choice
+    // never clear it; "Wort noch einmal zeigen" shows it again for the same time. The queue stays,
+    // and the screen reader always has the word.
     void choosingShowsTheWord_data()
     {
         QTest::addColumn<QByteArray>("stored");
