@@ -34,23 +34,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("how"); // an entry's caption
         QTest::addColumn<QString>("said");
         QTest::addColumn<QList<TextSpan>>("bands");
-        const QByteArray none = "";
         const QList<TextSpan> whole{{1, 6}}, three{{1, 2}, {3, 2}, {5, 2}};
-        QTest::addRow("word") << "Ba-na-ne"_ba << none << WindowTexts::readWordEntry
-                              << u"say Banane 0"_s << whole;
-        QTest::addRow("syllables by the teacher's marks")
-            << "Ba-na-ne"_ba << none << WindowTexts::readSyllablesEntry << u"say Ba|na|ne 350"_s
-            << three;
-        QTest::addRow("blanks part syllables too")
-            << "Mi-mi malt"_ba << none << WindowTexts::readSyllablesEntry << u"say Mi|mi|malt 350"_s
-            << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
-        QTest::addRow("unmarked, plain: one piece")
-            << "Banane"_ba << none << WindowTexts::readSyllablesEntry << u"say Banane 350"_s
-            << whole;
-        QTest::addRow("unmarked, automatic syllables")
-            << "Banane"_ba
-            << "AutomaticSyllables=true"_ba << WindowTexts::readSyllablesEntry
-            << u"say Ba|na|ne 350"_s << three;
+        const auto add = [](const char *name, const QByteArray &entry, const QString &how,
+                            const char *said, const QList<TextSpan> &bands,
+                            const QByteArray &extras = "") {
+            QTest::newRow(name) << entry << extras << how << QString::fromUtf8(said) << bands;
+        };
+        const QString word = WindowTexts::readWordEntry,
+                      syllables = WindowTexts::readSyllablesEntry;
+        add("word", "Ba-na-ne", word, "say Banane 0", whole);
+        add("syllables by the teacher's marks", "Ba-na-ne", syllables, "say Ba|na|ne 350", three);
+        add("blanks part syllables too", "Mi-mi malt", syllables, "say Mi|mi|malt 350",
+            {{1, 2}, {3, 2}, {6, 4}});
+        add("unmarked, plain: one piece", "Banane", syllables, "say Banane 350", whole);
+        add("unmarked, automatic syllables", "Banane", syllables, "say Ba|na|ne 350", three,
+            "AutomaticSyllables=true");
     }
 
     void readsTheShownWord()
