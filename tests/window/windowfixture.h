@@ -21,8 +21,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Loading the German patterns takes seconds, and many more in a sanitizer build on a busy
-// machine.
+// Loading the German patterns takes seconds; many more in a sanitizer build on a busy machine.
 constexpr int markerLoadLimit = 60000;
 
 // Settings whose syllable colours are 4 and 1, and those colours as the field draws them.
