@@ -92,8 +92,7 @@ private Q_SLOTS:
         QCOMPARE(f->fieldImage(), plain);
     }
 
-    // A file that cannot be written is told once, naming it, and the choice still holds for
-    // this run.
+    // A file that cannot be written is told, naming it; the choice still holds for this run.
     void unwritableFile()
     {
         QVERIFY(QDir(f->dir.path()).mkdir(WindowTexts::extrasFile));
