@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 // File helpers for tests, which write their own files byte for byte in a temporary folder.
-// Each test makes its folder with QTemporaryDir; these read and write the files in it.
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -19,3 +20,18 @@ inline QByteArray fileBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A file's place in a fresh temporary folder of its own.
+struct ScratchFile
+{
+    explicit ScratchFile(const QString &name) : path(folder.filePath(name)) {}
+
+    // Null bytes leave the place empty; "/" puts a folder of the file's name there.
+    bool place(const QByteArray &bytes) const
+    {
+        return bytes.isNull() || (bytes == "/" ? QDir().mkdir(path) : writeFile(path, bytes));
+    }
+
+    QTemporaryDir folder;
+    const QString path;
+};

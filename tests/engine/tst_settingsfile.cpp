@@ -2,8 +2,6 @@
 #include "scratchfiles.h"
 #include "settingsfile.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -31,15 +29,10 @@ class TestSettingsFile : public QObject
 {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> m_folder;
-    QString m_path;
+    std::optional<ScratchFile> m_file;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_folder.emplace();
-        m_path = m_folder->filePath(u"silben.ini"_s);
-    }
+    void init() { m_file.emplace(u"silben.ini"_s); }
 
     // Where reading stops decides which values are the file's: the letter sequence unless the
     // file is unusable, the others only when it is complete.
@@ -76,8 +69,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
-        QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(m_path) : writeFile(m_path, bytes)));
-        QCOMPARE(described(SettingsFile::read(m_path)), expected);
+        QVERIFY(m_file->place(bytes));
+        QCOMPARE(described(SettingsFile::read(m_file->path)), expected);
     }
 
     // The letter sequence as the window shows it, the file's first line, and what reads back.
@@ -102,9 +95,9 @@ private Q_SLOTS:
         QString letters = SettingsFile::tidyLetterSequence(caption);
         letters.insert(letters.size() / 2, u"\r\n"_s);
         const Settings settings{letters, 5, 7, 48, u"Ari\r\nal\r"_s};
-        QVERIFY(SettingsFile::write(m_path, settings).ok);
-        QCOMPARE(fileBytes(m_path), firstLine + "\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n");
-        QCOMPARE(described(SettingsFile::read(m_path)),
+        QVERIFY(SettingsFile::write(m_file->path, settings).ok);
+        QCOMPARE(fileBytes(m_file->path), firstLine + "\r\n 5 \r\n 7 \r\n 48 \r\nArial\r\n");
+        QCOMPARE(described(SettingsFile::read(m_file->path)),
                  u"complete %1 5 7 48 Arial"_s.arg(readBack));
     }
 
@@ -112,18 +105,19 @@ private Q_SLOTS:
     // failure only showed in commit(), which then committed the truncated file as a success.
     void previousFileStaysWholeWhenDiskIsFull()
     {
-        QVERIFY(SettingsFile::write(m_path, {u"mamuli"_s, 1, 2, 30, u"Arial"_s}).ok);
-        const QByteArray oldBytes = fileBytes(m_path);
+        QVERIFY(SettingsFile::write(m_file->path, {u"mamuli"_s, 1, 2, 30, u"Arial"_s}).ok);
+        const QByteArray oldBytes = fileBytes(m_file->path);
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const rlimit tiny{8, saved.rlim_max};
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const auto result = SettingsFile::write(m_path, {u"abcdefgh"_s, 3, 4, 50, u"Courier"_s});
+        const auto result =
+            SettingsFile::write(m_file->path, {u"abcdefgh"_s, 3, 4, 50, u"Courier"_s});
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(!result.ok && !result.error.isEmpty());
-        QCOMPARE(fileBytes(m_path), oldBytes);
+        QCOMPARE(fileBytes(m_file->path), oldBytes);
     }
 };
 

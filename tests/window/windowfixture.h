@@ -21,9 +21,12 @@
 
 using namespace Qt::StringLiterals;
 
-// Loading the German patterns takes seconds, and many more in a sanitizer build on a busy
-// machine.
+// Loading the German patterns takes seconds; many more in a sanitizer build on a busy machine.
 constexpr int markerLoadLimit = 60000;
+
+// Settings whose syllable colours are 4 and 1, and those colours as the field draws them.
+const QByteArray redAndBlue = "abemnorsu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n";
+const QRgb red = 0x800000, blue = 0x000080;
 
 // Stands in for the modal boxes: notes the kind and the text of each, answers as told.
 struct FakeDialogs : UserDialogs
@@ -100,6 +103,7 @@ struct WindowFixture
     ButtonLabel *label(Control control) const { return get<ButtonLabel>(control); }
     PopupList *list(Control control) const { return get<PopupList>(control); }
     WordField *field() const { return get<WordField>(Control::WordField); }
+    QImage fieldImage() const { return field()->grab().toImage(); }
     QString word() const { return window->findChild<WordPractice *>()->currentWord(); }
     // The extras menu as it opens, showing the extras as they stand.
     ExtrasMenu *menu() const
@@ -107,6 +111,12 @@ struct WindowFixture
         ExtrasMenu *menu = window->findChild<ExtrasController *>()->menu();
         emit menu->aboutToShow();
         return menu;
+    }
+    void choose(const QString &caption) const
+    {
+        QAction *entry = menu()->entry(caption);
+        QVERIFY2(entry, qPrintable(caption));
+        entry->trigger();
     }
     void click(Control control) const { QTest::mouseClick(label(control), Qt::LeftButton); }
     // Clicks the entry of an opened list as a user would, on its viewport.

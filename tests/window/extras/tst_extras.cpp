@@ -8,20 +8,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-using namespace std::chrono_literals;
-
-namespace {
-
-const QRgb red = 0x800000, blue = 0x000080; // the colours 4 and 1
-const QByteArray redAndBlue = "abemnorsu\r\n 4 \r\n 1 \r\n 48 \r\nArial\r\n";
-
-QImage fieldImage(const WindowFixture &f)
-{
-    return f.field()->grab().toImage();
-}
-
-} // namespace
-
 // The extras: off by default and then invisible, switched in the word field's context menu,
 // kept in trabelo.ini, and each doing what its entry says.
 class TestExtras : public QObject
@@ -30,13 +16,6 @@ class TestExtras : public QObject
 
     std::optional<WindowFixture> f;
 
-    ExtrasMenu *menu() const { return f->menu(); }
-    void choose(const QString &caption) const
-    {
-        QAction *entry = menu()->entry(caption);
-        QVERIFY2(entry, qPrintable(caption));
-        entry->trigger();
-    }
     Extras saved() const { return ExtrasFile::read(f->dir.filePath(WindowTexts::extrasFile)); }
 
 private Q_SLOTS:
@@ -46,11 +25,10 @@ private Q_SLOTS:
         f->write(u"silben.ini"_s, redAndBlue);
     }
 
-    // A right click opens the menu. While it is open its keys choose entries and show no word,
-    // and the click that closes it (or it and its submenu) only closes it: the toolkit
-    // replayed that press to the word field, which showed the next word. It replays only where
-    // a pop-up can grab the pointer, which the offscreen platform cannot, so this checks the
-    // mark the toolkit reads as the last menu closes, at every close.
+    // While the menu (or its submenu) is open, its keys choose entries and show no word, and the
+    // click that closes it only closes it: the toolkit replayed that press to the word field,
+    // which showed the next word. Offscreen no pop-up grabs the pointer and nothing is replayed,
+    // so this checks the mark the toolkit reads as the last menu closes, at every close.
     void openMenuShowsNoWord_data()
     {
         QTest::addColumn<bool>("submenu");
@@ -64,22 +42,21 @@ private Q_SLOTS:
         QVERIFY(f->openShown());
         const QString word = f->word();
         bool marked = false;
-        connect(menu(), &QMenu::aboutToHide, this,
-                [&] { marked = menu()->testAttribute(Qt::WA_NoMouseReplay); });
+        connect(f->menu(), &QMenu::aboutToHide, this,
+                [&] { marked = f->menu()->testAttribute(Qt::WA_NoMouseReplay); });
         QWindow *window = f->window->windowHandle();
         for (int round = 0; round < 2; ++round) {
             // What the window system sends for a right click (the offscreen platform sends none).
             QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(50, 50),
                                       f->field()->mapToGlobal(QPoint(50, 50)));
             QApplication::sendEvent(f->field(), &request);
-            QTRY_COMPARE(QApplication::activePopupWidget(), menu());
+            QTRY_COMPARE(QApplication::activePopupWidget(), f->menu());
             QTest::keyClick(window, Qt::Key_Down);
-            QVERIFY(menu()->activeAction());
-            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+            QVERIFY(f->menu()->activeAction());
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right})
                 if (submenu)
                     QTest::keyClick(QApplication::activePopupWidget(), key);
-            }
-            QTRY_COMPARE(QApplication::activePopupWidget() != menu(), submenu);
+            QTRY_COMPARE(QApplication::activePopupWidget() != f->menu(), submenu);
             marked = false;
             QTest::mouseClick(window, Qt::LeftButton, {}, f->field()->pos() + QPoint(600, 300));
             QVERIFY(!QApplication::activePopupWidget());
@@ -97,34 +74,33 @@ private Q_SLOTS:
         QVERIFY(f->openShown());
         QVERIFY(!f->label(Control::ExtrasCue)->isVisible());
         QVERIFY(!QFile::exists(f->dir.filePath(WindowTexts::extrasFile)));
-        const QImage plain = fieldImage(*f);
-        choose(WindowTexts::syllableArcsEntry);
-        QVERIFY(fieldImage(*f) != plain); // the arcs are drawn
-        choose(WindowTexts::flash500);
+        const QImage plain = f->fieldImage();
+        f->choose(WindowTexts::syllableArcsEntry);
+        QVERIFY(f->fieldImage() != plain); // the arcs are drawn
+        f->choose(WindowTexts::flash500);
         QVERIFY(saved().isOn(Extra::SyllableArcs) && saved().value(Extra::FlashReading) == 500);
         QVERIFY(f->label(Control::ExtrasCue)->toolTip().contains(WindowTexts::syllableArcsEntry));
         f->open();
         QVERIFY(!f->label(Control::ExtrasCue)->isHidden());
-        QVERIFY(menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
-        QVERIFY(menu()->entry(WindowTexts::flash500)->isChecked());
-        choose(WindowTexts::allExtrasOffEntry);
+        QVERIFY(f->menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
+        QVERIFY(f->menu()->entry(WindowTexts::flash500)->isChecked());
+        f->choose(WindowTexts::allExtrasOffEntry);
         QVERIFY(saved() == Extras{});
         QVERIFY(f->label(Control::ExtrasCue)->isHidden());
-        for (QAction *entry : menu()->findChildren<QAction *>())
+        for (QAction *entry : f->menu()->findChildren<QAction *>())
             QCOMPARE(entry->isChecked(), entry->text() == WindowTexts::flashOff);
-        QCOMPARE(fieldImage(*f), plain);
+        QCOMPARE(f->fieldImage(), plain);
     }
 
-    // A file that cannot be written is told once, naming it, and the choice still holds for
-    // this run.
+    // A file that cannot be written is told, naming it; the choice still holds for this run.
     void unwritableFile()
     {
         QVERIFY(QDir(f->dir.path()).mkdir(WindowTexts::extrasFile));
         QVERIFY(f->openShown());
-        choose(WindowTexts::syllableArcsEntry);
+        f->choose(WindowTexts::syllableArcsEntry);
         QCOMPARE(f->dialogs.boxes, QStringList({u"inform"_s, u"warn"_s}));
         QVERIFY(f->dialogs.texts.last().contains(f->dir.filePath(WindowTexts::extrasFile)));
-        QVERIFY(menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
+        QVERIFY(f->menu()->entry(WindowTexts::syllableArcsEntry)->isChecked());
     }
 
     // Patterns kept from an earlier run mark the first word as it is first drawn, before the
@@ -143,20 +119,20 @@ private Q_SLOTS:
         f->write(WindowTexts::extrasFile, "[Extras]\nAutomaticSyllables=true\n");
 
         f->open("Oma\r\nRabe-\r\n");
-        QVERIFY(!extent(fieldImage(*f), blue).isValid());
+        QVERIFY(!extent(f->fieldImage(), blue).isValid());
         f->window->show();
-        QTRY_VERIFY_WITH_TIMEOUT(extent(fieldImage(*f), blue).isValid(), markerLoadLimit);
+        QTRY_VERIFY_WITH_TIMEOUT(extent(f->fieldImage(), blue).isValid(), markerLoadLimit);
         f->open("Oma\r\nRabe-\r\n");
-        const QImage image = fieldImage(*f); // "O" in red, "ma" in blue
+        const QImage image = f->fieldImage(); // "O" in red, "ma" in blue
         QVERIFY(extent(image, red).isValid() && extent(image, blue).isValid());
         QVERIFY(extent(image, red).right() < extent(image, blue).left());
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->field()->accessibleName(), u"Rabe"_s);
-        QVERIFY(!extent(fieldImage(*f), blue).isValid());
+        QVERIFY(!extent(f->fieldImage(), blue).isValid());
         QTest::mouseClick(f->field(), Qt::LeftButton);
-        choose(WindowTexts::allExtrasOffEntry);
+        f->choose(WindowTexts::allExtrasOffEntry);
         QCOMPARE(f->word() + u' ' + f->field()->accessibleName(), u"Oma Oma"_s);
-        QVERIFY(!extent(fieldImage(*f), blue).isValid());
+        QVERIFY(!extent(f->fieldImage(), blue).isValid());
     }
 
     // Without the patterns the entry is disabled and says why, and counts as off for this run:
@@ -177,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(entry->toolTip(), u"Die Silbenmuster fehlen."_s);
         QVERIFY(!entry->isChecked());
         QVERIFY(f->label(Control::ExtrasCue)->isHidden());
-        choose(WindowTexts::syllableArcsEntry);
+        f->choose(WindowTexts::syllableArcsEntry);
         QVERIFY(!f->label(Control::ExtrasCue)->toolTip().contains(entry->text()));
         QVERIFY(saved().isOn(Extra::AutomaticSyllables));
         QCOMPARE(f->dialogs.boxes, QStringList{u"inform"_s}); // the hint only
@@ -192,11 +168,11 @@ private Q_SLOTS:
         f->write(WindowTexts::extrasFile, "[Extras]\nSightWordList=und\n");
         f->open("Eis\r\nes\r\nsie\r\nund\r\n").show();
         QCOMPARE(f->label(Control::WordCount)->text(), u" 2 Wörter"_s); // Eis shown
-        choose(WindowTexts::soundUnitsEntry);
+        f->choose(WindowTexts::soundUnitsEntry);
         QCOMPARE(f->label(Control::WordCount)->text(), u" 2 Wörter"_s); // until the next word
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"es 0 Wörter"_s);
-        choose(WindowTexts::sightWordsEntry);
+        f->choose(WindowTexts::sightWordsEntry);
         QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->word() + f->label(Control::WordCount)->text(), u"es 1 Wort"_s);
         QVERIFY(saved().isOn(Extra::SoundUnits) && saved().isOn(Extra::SightWords));
@@ -207,7 +183,7 @@ private Q_SLOTS:
         f->click(Control::LetterEntryButton);
         QCOMPARE(f->dialogs.texts.last(), WindowTexts::letterEntryPrompt + u'\r' +
                                               WindowTexts::letterEntryUnitsLine + u"|e,i,s,n"_s);
-        choose(WindowTexts::allExtrasOffEntry);
+        f->choose(WindowTexts::allExtrasOffEntry);
         f->click(Control::LetterEntryButton);
         QCOMPARE(f->dialogs.texts.last(), WindowTexts::letterEntryPrompt + u"|abc"_s);
     }
@@ -231,10 +207,10 @@ private Q_SLOTS:
         f->write(WindowTexts::extrasFile, "[Extras]\nSightWordList=ist, \xc3\x96l\n");
         QVERIFY(f->openShown());
         f->dialogs.edited = edited.isNull() ? std::nullopt : std::optional(edited);
-        choose(WindowTexts::editSightWordsEntry);
+        f->choose(WindowTexts::editSightWordsEntry);
         QCOMPARE(f->dialogs.texts.last(), u"ist\nÖl"_s);
         QCOMPARE(saved().list(Extra::SightWordList), list);
-        choose(WindowTexts::editSightWordsEntry);
+        f->choose(WindowTexts::editSightWordsEntry);
         QCOMPARE(f->dialogs.texts.last(), list.join(u'\n'));
     }
 

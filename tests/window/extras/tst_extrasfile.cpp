@@ -3,8 +3,6 @@
 #include "scratchfiles.h"
 #include "windowtexts.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,15 +12,10 @@ class TestExtrasFile : public QObject
 {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> m_folder;
-    QString m_path;
+    std::optional<ScratchFile> m_file;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_folder.emplace();
-        m_path = m_folder->filePath(WindowTexts::extrasFile);
-    }
+    void init() { m_file.emplace(WindowTexts::extrasFile); }
 
     void read_data()
     {
@@ -43,8 +36,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(Extras, expected);
-        QVERIFY(bytes.isNull() || (bytes == "/" ? QDir().mkdir(m_path) : writeFile(m_path, bytes)));
-        QVERIFY(ExtrasFile::read(m_path) == expected);
+        QVERIFY(m_file->place(bytes));
+        QVERIFY(ExtrasFile::read(m_file->path) == expected);
     }
 
     // A stored list keeps a teacher's words, umlauts and blanks included, and "Alle Extras aus"
@@ -57,14 +50,14 @@ private Q_SLOTS:
         Extras extras;
         extras.setValue(Extra::SyllableArcs, 1);
         extras.setList(Extra::NoWordSign, {u"Bär"_s, u"und, der"_s, u"Straße"_s});
-        QVERIFY(ExtrasFile::write(m_path, extras, rows).ok);
-        Extras read = ExtrasFile::read(m_path, rows);
+        QVERIFY(ExtrasFile::write(m_file->path, extras, rows).ok);
+        Extras read = ExtrasFile::read(m_file->path, rows);
         QVERIFY(read == extras);
         read.switchAllOff();
-        QVERIFY(ExtrasFile::write(m_path, read, rows).ok);
-        QCOMPARE(ExtrasFile::read(m_path, rows).list(Extra::NoWordSign),
+        QVERIFY(ExtrasFile::write(m_file->path, read, rows).ok);
+        QCOMPARE(ExtrasFile::read(m_file->path, rows).list(Extra::NoWordSign),
                  extras.list(Extra::NoWordSign));
-        QVERIFY(!ExtrasFile::read(m_path, rows).isOn(Extra::SyllableArcs));
+        QVERIFY(!ExtrasFile::read(m_file->path, rows).isOn(Extra::SyllableArcs));
     }
 
     void failedWriteSaysWhy_data()
@@ -80,12 +73,12 @@ private Q_SLOTS:
         QFETCH(bool, folderInPlace);
         QFETCH(QString, reason);
         // Both fail for root too, who may write into any folder.
-        QString path = m_path;
+        QString path = m_file->path;
         if (folderInPlace) {
             QVERIFY(QDir().mkdir(path));
         } else {
-            QVERIFY(writeFile(m_folder->filePath(u"ordner"_s), "x"));
-            path = m_folder->filePath(u"ordner/"_s + WindowTexts::extrasFile);
+            QVERIFY(writeFile(m_file->folder.filePath(u"ordner"_s), "x"));
+            path = m_file->folder.filePath(u"ordner/"_s + WindowTexts::extrasFile);
         }
         const ExtrasFile::WriteResult result = ExtrasFile::write(path, {});
         QVERIFY(!result.ok);

@@ -12,7 +12,6 @@ class TestSpeech : public QObject
 
     std::optional<WindowFixture> f;
 
-    ExtrasMenu *menu() const { return f->menu(); }
     SpeakerButton *button() const { return f->get<SpeakerButton>(Control::SpeakerButton); }
     QStringList says() const { return f->speaker.calls.filter(u"say "_s); }
 
@@ -35,23 +34,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("how"); // an entry's caption
         QTest::addColumn<QString>("said");
         QTest::addColumn<QList<TextSpan>>("bands");
-        const QByteArray none = "";
         const QList<TextSpan> whole{{1, 6}}, three{{1, 2}, {3, 2}, {5, 2}};
-        QTest::addRow("word") << "Ba-na-ne"_ba << none << WindowTexts::readWordEntry
-                              << u"say Banane 0"_s << whole;
-        QTest::addRow("syllables by the teacher's marks")
-            << "Ba-na-ne"_ba << none << WindowTexts::readSyllablesEntry << u"say Ba|na|ne 350"_s
-            << three;
-        QTest::addRow("blanks part syllables too")
-            << "Mi-mi malt"_ba << none << WindowTexts::readSyllablesEntry << u"say Mi|mi|malt 350"_s
-            << QList<TextSpan>{{1, 2}, {3, 2}, {6, 4}};
-        QTest::addRow("unmarked, plain: one piece")
-            << "Banane"_ba << none << WindowTexts::readSyllablesEntry << u"say Banane 350"_s
-            << whole;
-        QTest::addRow("unmarked, automatic syllables")
-            << "Banane"_ba
-            << "AutomaticSyllables=true"_ba << WindowTexts::readSyllablesEntry
-            << u"say Ba|na|ne 350"_s << three;
+        const auto add = [](const char *name, const QByteArray &entry, const QString &how,
+                            const char *said, const QList<TextSpan> &bands,
+                            const QByteArray &extras = "") {
+            QTest::newRow(name) << entry << extras << how << QString::fromUtf8(said) << bands;
+        };
+        const QString word = WindowTexts::readWordEntry,
+                      syllables = WindowTexts::readSyllablesEntry;
+        add("word", "Ba-na-ne", word, "say Banane 0", whole);
+        add("syllables by the teacher's marks", "Ba-na-ne", syllables, "say Ba|na|ne 350", three);
+        add("blanks part syllables too", "Mi-mi malt", syllables, "say Mi|mi|malt 350",
+            {{1, 2}, {3, 2}, {6, 4}});
+        add("unmarked, plain: one piece", "Banane", syllables, "say Banane 350", whole);
+        add("unmarked, automatic syllables", "Banane", syllables, "say Ba|na|ne 350", three,
+            "AutomaticSyllables=true");
     }
 
     void readsTheShownWord()
@@ -70,7 +67,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
             QTest::mouseClick(f->field(), Qt::LeftButton);
         QCOMPARE(f->word(), QString::fromLatin1(entry));
-        menu()->entry(how)->trigger();
+        f->choose(how);
         QCOMPARE(says(), QStringList{said});
         QVERIFY(f->field()->highlight().isEmpty()); // asked for, not yet heard
         for (int part = 0; part < bands.size(); ++part) {
@@ -86,8 +83,8 @@ private Q_SLOTS:
     {
         f->speaker.setReason({});
         f->open("xyz\r\n"); // nothing passes: no word at all
-        menu()->entry(WindowTexts::readWordEntry)->trigger();
-        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        f->choose(WindowTexts::readWordEntry);
+        f->choose(WindowTexts::readSyllablesEntry);
         QVERIFY(says().isEmpty());
     }
 
@@ -112,7 +109,7 @@ private Q_SLOTS:
         if (how == u"click"_s || how == u"key"_s)
             f->write(u"SILBEN.TXT"_s, "xyz\r\n"); // the next load finds nothing
         QSignalSpy shown(f->window->findChild<WordPractice *>(), &WordPractice::wordShown);
-        menu()->entry(WindowTexts::readSyllablesEntry)->trigger();
+        f->choose(WindowTexts::readSyllablesEntry);
         emit f->speaker.partStarted(1);
         QCOMPARE(f->field()->highlight(), (TextSpan{3, 2}));
         f->speaker.calls.clear();
@@ -125,7 +122,7 @@ private Q_SLOTS:
         else if (how == u"box"_s)
             f->click(Control::LetterEntryButton);
         else
-            menu()->entry(how)->trigger();
+            f->choose(how);
         QCOMPARE(shown.count(), how == u"order"_s ? 1 : 0);
         QVERIFY(f->field()->highlight().isEmpty());
         QVERIFY(f->speaker.calls.contains(u"stop"_s));
@@ -157,8 +154,8 @@ private Q_SLOTS:
         for (const QString &caption :
              {WindowTexts::readWordEntry, WindowTexts::readSyllablesEntry,
               WindowTexts::slowSpeechEntry, WindowTexts::speakerButtonEntry}) {
-            QCOMPARE(menu()->entry(caption)->isEnabled(), ready);
-            QCOMPARE(menu()->entry(caption)->toolTip(), ready ? caption : reason);
+            QCOMPARE(f->menu()->entry(caption)->isEnabled(), ready);
+            QCOMPARE(f->menu()->entry(caption)->toolTip(), ready ? caption : reason);
         }
         QCOMPARE(button()->isEnabled(), ready || stalled);
         QCOMPARE(button()->toolTip(), ready ? WindowTexts::speakerTooltip : reason);
@@ -166,7 +163,7 @@ private Q_SLOTS:
             QTest::mouseClick(button(), Qt::LeftButton);
             QCOMPARE(says(), QStringList{u"say Rose 0"_s});
         }
-        emit menu()->aboutToShow();
+        emit f->menu()->aboutToShow();
         QCOMPARE(f->speaker.calls.last(), u"prepare"_s);
         QVERIFY(f->dialogs.boxes.isEmpty());
     }

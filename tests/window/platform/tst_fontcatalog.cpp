@@ -10,10 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-// Which of the system's font families the chooser offers, and under which name. The system's
-// families are looked up in the background from before the application object exists, as the
-// program does; the rows hold for the fonts scripts/install-deps installs (Liberation and
-// DejaVu, no Arial of its own).
+// Which system font families the chooser offers, under which name, looked up in the background
+// before the application exists as the program does; for the fonts scripts/install-deps installs
+// (Liberation and DejaVu, no Arial of its own).
 class TestFontCatalog : public QObject
 {
     Q_OBJECT
@@ -44,11 +43,10 @@ private Q_SLOTS:
         QCOMPARE(FontCatalog::offeredFamilies(system.split(u',')).join(u','), offered);
     }
 
-    // The configuration's families, each once, hold every family of the toolkit's font
-    // database (which names a family that several foundries supply once per foundry, and
-    // adds generic stand-ins); then come the supported names it lacks for which a
-    // metric-compatible font stands in by a strong binding (not a weak fallback), once, in
-    // the supported order; the same from any thread.
+    // The configuration's families, each once, hold every family of the toolkit's database
+    // (which lists a family once per foundry and adds generic stand-ins); then, once each and in
+    // order, the supported names it lacks that a metric-compatible font stands in for by a strong
+    // binding (not a weak fallback); the same from any thread.
     void systemFamilies()
     {
         auto elsewhere = std::async(std::launch::async, &FontCatalog::systemFamilies);

@@ -50,17 +50,15 @@ private Q_SLOTS:
             Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
         // Regression: the caption-only window allowed closing, so a window manager that honours
         // the hints drew a close button.
-        const uint always = Frame::FunctionMove;
+        using enum Frame::MotifFunction;
+        const uint always = FunctionMove;
         QTest::addRow("caption only, fixed size") << caption << false << always;
-        QTest::addRow("caption only, resizable")
-            << caption << true << (always | Frame::FunctionResize);
+        QTest::addRow("caption only, resizable") << caption << true << (always | FunctionResize);
         QTest::addRow("buttons, fixed size")
-            << (caption | buttons) << false
-            << (always | Frame::FunctionMinimize | Frame::FunctionClose);
+            << (caption | buttons) << false << (always | FunctionMinimize | FunctionClose);
         QTest::addRow("buttons, resizable")
             << (caption | buttons) << true
-            << (always | Frame::FunctionResize | Frame::FunctionMinimize | Frame::FunctionMaximize |
-                Frame::FunctionClose);
+            << (always | FunctionResize | FunctionMinimize | FunctionMaximize | FunctionClose);
     }
 
     void allowedFunctions()
