@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 
@@ -131,6 +132,40 @@ private:
     bool m_ok = true;
 };
 
+// Takes a cache's bytes from the front. Once a take fails, this and every later one fail.
+class Cursor
+{
+public:
+    explicit Cursor(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    // The next count bytes, or empty when fewer are left.
+    QByteArrayView take(qint64 count)
+    {
+        if (!m_ok || count < 0 || count > m_bytes.size() - m_at) {
+            m_ok = false;
+            return {};
+        }
+        const QByteArrayView taken = m_bytes.sliced(m_at, qsizetype(count));
+        m_at += qsizetype(count);
+        return taken;
+    }
+    template <typename T> T number()
+    {
+        const QByteArrayView raw = take(sizeof(T));
+        return m_ok ? qFromLittleEndian<T>(raw.data()) : T();
+    }
+    // What is left, for a reader that takes it in a loop of its own and then skips what it used.
+    QByteArrayView rest() const { return m_ok ? m_bytes.sliced(m_at) : QByteArrayView(); }
+    void skip(qsizetype count) { m_at += count; }
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_ok && m_at == m_bytes.size(); }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    bool m_ok = true;
+};
+
 std::size_t matchLength(const HyphenState &state)
 {
     return state.match ? std::strlen(state.match) : 0;
@@ -146,12 +181,12 @@ void writeKey(Writer &out, const CachedPatterns::Key &key)
     out.number(quint64(key.checksum));
 }
 
-bool keyMatches(Reader &in, const CachedPatterns::Key &key)
+template <typename Input> bool keyMatches(Input &in, const CachedPatterns::Key &key)
 {
-    const bool samePath = in.take(in.number<quint32>()) == key.patternsPath.toUtf8();
-    const auto size = in.number<qint64>();
-    const auto modified = in.number<qint64>();
-    const auto checksum = in.number<quint64>();
+    const bool samePath = in.take(in.template number<quint32>()) == key.patternsPath.toUtf8();
+    const auto size = in.template number<qint64>();
+    const auto modified = in.template number<qint64>();
+    const auto checksum = in.template number<quint64>();
     return in.ok() && samePath && size == key.size && modified == key.modified &&
            checksum == key.checksum;
 }
@@ -363,6 +398,166 @@ bool readLevel(Reader &in, CachedPatterns::Level &level)
     return true;
 }
 
+// Whether a state's string, a '.' at either end aside, lies within one of the words. The
+// library walks a word, or a part of it, between two '.'; every state it reaches stands for a
+// piece of what it has read, so it reaches no other states.
+bool withinWords(QByteArrayView string, const QList<QByteArray> &words)
+{
+    if (string.startsWith('.'))
+        string = string.sliced(1);
+    if (string.endsWith('.'))
+        string.chop(1);
+    if (string.contains('.'))
+        return false;
+    return std::any_of(words.begin(), words.end(),
+                       [string](const QByteArray &word) { return word.contains(string); });
+}
+
+// A state of a level that a walk over the words can reach, as the cache holds it.
+struct Selected
+{
+    quint32 state = 0;
+    QByteArray string;
+    qint32 fallback = -1;
+    QByteArrayView digits;
+    std::vector<std::pair<char, quint32>> children; // only those within the words
+};
+
+// The position of state among the selected ones, which are in the order of their numbers; -1
+// when it is not one of them.
+int selectedIndex(const std::vector<Selected> &selected, qint64 state)
+{
+    const auto found = std::lower_bound(selected.begin(), selected.end(), state,
+                                        [](const Selected &s, qint64 n) { return s.state < n; });
+    return found != selected.end() && found->state == state ? int(found - selected.begin()) : -1;
+}
+
+// Checks one selected state as read() checks every state: its string is known here, so its
+// fallback must stand for a shorter end of it, as the library builds them.
+bool selectedStateSound(const Selected &here, const std::vector<Selected> &selected)
+{
+    const QByteArray &string = here.string;
+    const quint8 depthAndEdge =
+        quint8(string.size()) | (string.startsWith('.') ? atEdgeBit : quint8(0));
+    if (string.size() >= maxDepth || !matchFits(here.digits, depthAndEdge))
+        return false;
+    if (here.state == 0)
+        return here.fallback == -1;
+    const int fallback = selectedIndex(selected, here.fallback);
+    return fallback >= 0 && selected[std::size_t(fallback)].string.size() < string.size() &&
+           string.endsWith(selected[std::size_t(fallback)].string);
+}
+
+// The states of one level within the words, found through the index from state 0.
+bool selectStates(const char *records, const CachedPatterns::Index::Level &index,
+                  const QList<QByteArray> &words, std::vector<Selected> &selected)
+{
+    selected.push_back({});
+    // Children have higher numbers than their parents, and the children of an earlier state
+    // lower ones than those of a later state: the selected states come in the order of their
+    // numbers.
+    for (std::size_t next = 0; next < selected.size(); ++next) {
+        const quint32 s = selected[next].state;
+        const char *record = records + index.offsets[s];
+        const auto transitionCount = quint8(record[4]);
+        const char *characters = record + minStateRecordSize;
+        // Indexed each time: a push may move the selected states.
+        selected[next].fallback = qFromLittleEndian<qint32>(record);
+        selected[next].digits = QByteArrayView(characters + transitionCount, quint8(record[5]));
+        for (int k = 0; k < transitionCount; ++k) {
+            const QByteArray string = selected[next].string + characters[k];
+            if (!withinWords(string, words))
+                continue;
+            const quint32 child = index.firstChildren[s] + quint32(k);
+            selected[next].children.emplace_back(characters[k], child);
+            selected.push_back({child, string, -1, {}, {}});
+        }
+        if (!selectedStateSound(selected[next], selected))
+            return false;
+    }
+    return true;
+}
+
+// Builds the selected states as a level of their own, numbered in their order.
+bool buildSelected(const std::vector<Selected> &selected, CachedPatterns::Level &level)
+{
+    std::size_t transitionCount = 0;
+    std::size_t matchBytes = 0;
+    for (const Selected &state : selected) {
+        transitionCount += state.children.size();
+        matchBytes += state.digits.isEmpty() ? 0 : std::size_t(state.digits.size()) + 1;
+    }
+    level.memory = AutomatonMemory(selected.size() * sizeof(HyphenState) +
+                                   transitionCount * sizeof(HyphenTrans) + matchBytes + 512);
+    auto *states = level.memory.take<HyphenState>(selected.size());
+    auto *transitions = level.memory.take<HyphenTrans>(transitionCount);
+    char *matches = level.memory.take<char>(matchBytes);
+    if (!states || (transitionCount && !transitions) || (matchBytes && !matches))
+        return false;
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+        const Selected &state = selected[i];
+        states[i] = HyphenState{nullptr,
+                                nullptr,
+                                0,
+                                0,
+                                state.fallback < 0 ? -1 : selectedIndex(selected, state.fallback),
+                                int(state.children.size()),
+                                state.children.empty() ? nullptr : transitions};
+        for (const auto &[character, child] : state.children)
+            *transitions++ = HyphenTrans{character, selectedIndex(selected, child)};
+        if (!state.digits.isEmpty()) {
+            states[i].match = matches;
+            std::memcpy(matches, state.digits.data(), std::size_t(state.digits.size()));
+            matches[state.digits.size()] = '\0';
+            matches += state.digits.size() + 1;
+        }
+    }
+    level.dict.num_states = int(selected.size());
+    level.dict.states = states;
+    return true;
+}
+
+// Frames every record of one level, as read() does, and notes where each lies and which number
+// its first child has.
+bool indexLevel(Cursor &in, CachedPatterns::Index::Level &level)
+{
+    for (int i = 0; i < 4; ++i)
+        in.number<qint8>(); // the minimal lengths
+    in.take(in.number<quint32>()); // the NOHYPHEN items
+    const auto count = in.number<quint32>();
+    in.number<quint32>(); // the matches' length
+    const QByteArrayView rest = in.rest();
+    if (!in.ok() || count == 0 || count > rest.size() / minStateRecordSize)
+        return false;
+    level.offsets.resize(count);
+    level.firstChildren.resize(count);
+    const char *record = rest.data();
+    const char *const end = record + rest.size();
+    quint32 reached = 1;
+    for (quint32 s = 0; s < count; ++s) {
+        if (end - record < minStateRecordSize)
+            return false;
+        const auto transitionCount = quint8(record[4]);
+        const char *characters = record + minStateRecordSize;
+        if (end - characters < transitionCount + quint8(record[5]) || s >= reached ||
+            transitionCount > count - reached)
+            return false;
+        level.offsets[s] = quint32(record - rest.data());
+        level.firstChildren[s] = reached;
+        reached += transitionCount;
+        record = characters + transitionCount + quint8(record[5]);
+    }
+    in.skip(record - rest.data());
+    return reached == count;
+}
+
+// The key: the patterns' path, their size, modification time and checksum.
+void skipKey(Cursor &in)
+{
+    in.take(in.number<quint32>());
+    in.take(3 * 8);
+}
+
 } // namespace
 
 quint64 CachedPatterns::addToChecksum(quint64 sum, QByteArrayView block)
@@ -471,6 +666,57 @@ std::unique_ptr<CachedPatterns> CachedPatterns::read(QIODevice &device, qint64 s
     if (!in.atEnd() || in.checksum() != sum)
         return nullptr;
     if (levelCount == 2)
+        cached->m_levels[0].dict.nextlevel = &cached->m_levels[1].dict;
+    return cached;
+}
+
+bool CachedPatterns::isSound(QByteArrayView bytes, const Key &key)
+{
+    if (bytes.size() < headerSize || bytes.size() > maxCacheSize)
+        return false;
+    Cursor in(bytes);
+    return in.take(magic.size()) == magic && in.number<quint32>() == formatVersion &&
+           in.number<quint64>() == checksum(bytes.sliced(headerSize)) && keyMatches(in, key);
+}
+
+std::optional<CachedPatterns::Index> CachedPatterns::indexOf(QByteArrayView bytes)
+{
+    Cursor in(bytes);
+    in.take(headerSize);
+    skipKey(in);
+    const auto levelCount = in.number<quint8>();
+    if (!in.ok() || levelCount < 1 || levelCount > maxLevels)
+        return std::nullopt;
+    Index index;
+    index.levels.resize(levelCount);
+    for (Index::Level &level : index.levels) {
+        level.start = bytes.size() - in.rest().size();
+        if (!indexLevel(in, level))
+            return std::nullopt;
+    }
+    return in.atEnd() ? std::optional(std::move(index)) : std::nullopt;
+}
+
+std::unique_ptr<CachedPatterns> CachedPatterns::readFor(QByteArrayView bytes, const Index &index,
+                                                        const QList<QByteArray> &words)
+{
+    std::unique_ptr<CachedPatterns> cached(new CachedPatterns);
+    for (std::size_t i = 0; i < index.levels.size() && i < std::size_t(maxLevels); ++i) {
+        Level &level = cached->m_levels[i];
+        HyphenDict &dict = level.dict;
+        Cursor in(bytes.sliced(index.levels[i].start));
+        for (char *minimum : {&dict.lhmin, &dict.rhmin, &dict.clhmin, &dict.crhmin})
+            *minimum = char(in.number<qint8>());
+        const QByteArrayView noHyphen = in.take(in.number<quint32>());
+        in.take(2 * 4); // the state count and the matches' length, which the index holds
+        std::vector<Selected> selected;
+        if (!in.ok() || !readNoHyphen(noHyphen, level.noHyphen, dict) ||
+            !selectStates(in.rest().data(), index.levels[i], words, selected) ||
+            !buildSelected(selected, level))
+            return nullptr;
+        std::strcpy(dict.cset, "ISO8859-1");
+    }
+    if (index.levels.size() == 2)
         cached->m_levels[0].dict.nextlevel = &cached->m_levels[1].dict;
     return cached;
 }

@@ -4,6 +4,7 @@
 #include "automatonmemory.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <hyphen.h>
@@ -73,6 +74,29 @@ public:
     static QByteArray sealed(QByteArray bytes);
     // Null unless bytes are a sound cache for key.
     static std::unique_ptr<CachedPatterns> read(QByteArrayView bytes, const Key &key);
+    // Whether bytes were written by this format for key and hold the checksum of what follows.
+    static bool isSound(QByteArrayView bytes, const Key &key);
+    // Where each state's record lies in a cache's bytes, per level, and which number its first
+    // child has.
+    struct Index
+    {
+        struct Level
+        {
+            qsizetype start = 0; // of the level, in the bytes
+            std::vector<quint32> offsets; // of the records, from the first
+            std::vector<quint32> firstChildren;
+        };
+        std::vector<Level> levels;
+    };
+    // None unless every record of bytes is framed and counted as read() requires.
+    static std::optional<Index> indexOf(QByteArrayView bytes);
+    // Only the few states of bytes that the library's hyphenation of the words (lower case,
+    // ISO-8859-1), or of any part of them, can reach: marks those words exactly as the whole
+    // automaton does, without building it. The states taken are checked as read() checks
+    // them; null when they are refused. index is indexOf(bytes); whether bytes belong to the
+    // patterns at hand is isSound()'s to tell.
+    static std::unique_ptr<CachedPatterns> readFor(QByteArrayView bytes, const Index &index,
+                                                   const QList<QByteArray> &words);
 
     // Written whole or not at all, its folder made if need be; false when it could not be.
     static bool save(const QString &cachePath, const Key &key, const HyphenDict &dict);
