@@ -34,6 +34,8 @@ class QIODevice;
 //     i8 lhmin, rhmin, clhmin, crhmin
 //     u32 length of the NOHYPHEN items, the items, each ended by a zero byte
 //     u32 state count, u32 length of the matches, each counted with a zero byte to end it
+//     u32 length of the records; for every 64th state in the order below, u32 where its record
+//       starts within the records and u32 the number of its first child
 //     the states in breadth-first order from state 0, each as i32 fallback state,
 //       u8 transition count, u8 match length, the transitions' characters, the match's digits
 // The transitions' targets are not written: in breadth-first order the k-th transition of a
@@ -76,19 +78,22 @@ public:
     static std::unique_ptr<CachedPatterns> read(QByteArrayView bytes, const Key &key);
     // Whether bytes were written by this format for key and hold the checksum of what follows.
     static bool isSound(QByteArrayView bytes, const Key &key);
-    // Where each state's record lies in a cache's bytes, per level, and which number its first
-    // child has.
+    // Where a cache's levels, their checkpoints and records lie in its bytes.
     struct Index
     {
+        // Every step-th state's record is noted, where it lies and which number its first
+        // child has: a state's record is found by reading on from the one noted before it.
+        static constexpr quint32 step = 64;
         struct Level
         {
             qsizetype start = 0; // of the level, in the bytes
-            std::vector<quint32> offsets; // of the records, from the first
-            std::vector<quint32> firstChildren;
+            quint32 count = 0;   // of its states
+            QByteArrayView checkpoints;
+            QByteArrayView records;
         };
         std::vector<Level> levels;
     };
-    // None unless every record of bytes is framed and counted as read() requires.
+    // None unless the levels of bytes are where their lengths say; it looks at no record.
     static std::optional<Index> indexOf(QByteArrayView bytes);
     // Only the few states of bytes that the library's hyphenation of the words (lower case,
     // ISO-8859-1), or of any part of them, can reach: marks those words exactly as the whole
