@@ -364,8 +364,8 @@ bool readStates(Reader &in, quint32 count, AutomatonMemory &memory, CachedPatter
             return false;
         in.skip(size);
         // The checkpoints must say what the records do.
-        if (s % step == 0 && (checkpoints[2 * (s / step)] != offset ||
-                              checkpoints[2 * (s / step) + 1] != reached))
+        if (s % step == 0 &&
+            (checkpoints[2 * (s / step)] != offset || checkpoints[2 * (s / step) + 1] != reached))
             return false;
         offset += quint32(size);
         const QByteArrayView characters = record.sliced(minStateRecordSize, transitionCount);
@@ -499,7 +499,8 @@ std::pair<QByteArrayView, quint32> recordOf(const CachedPatterns::Index::Level &
         return {};
     const auto offset = qFromLittleEndian<quint32>(level.checkpoints.data() + at);
     auto firstChild = qFromLittleEndian<quint32>(level.checkpoints.data() + at + 4);
-    QByteArrayView rest = offset < level.records.size() ? level.records.sliced(offset) : QByteArrayView();
+    QByteArrayView rest =
+        offset < level.records.size() ? level.records.sliced(offset) : QByteArrayView();
     for (quint32 s = state / step * step;; ++s) {
         if (rest.size() < minStateRecordSize)
             return {};
@@ -588,7 +589,7 @@ bool buildSelected(const std::vector<Selected> &selected, CachedPatterns::Level 
 bool indexLevel(Cursor &in, CachedPatterns::Index::Level &level)
 {
     for (int i = 0; i < 4; ++i)
-        in.number<qint8>(); // the minimal lengths
+        in.number<qint8>();        // the minimal lengths
     in.take(in.number<quint32>()); // the NOHYPHEN items
     level.count = in.number<quint32>();
     in.number<quint32>(); // the matches' length
@@ -763,8 +764,7 @@ std::unique_ptr<CachedPatterns> CachedPatterns::readFor(QByteArrayView bytes, co
         const QByteArrayView noHyphen = in.take(in.number<quint32>());
         std::vector<Selected> selected;
         if (!in.ok() || !readNoHyphen(noHyphen, level.noHyphen, dict) ||
-            !selectStates(index.levels[i], words, selected) ||
-            !buildSelected(selected, level))
+            !selectStates(index.levels[i], words, selected) || !buildSelected(selected, level))
             return nullptr;
         std::strcpy(dict.cset, "ISO8859-1");
     }

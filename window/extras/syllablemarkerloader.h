@@ -34,6 +34,8 @@ public:
     void adopt(std::shared_ptr<const KeptPatterns> kept);
     // The entry with its syllables marked; unchanged while there is nothing to mark with.
     QString markEntry(const QString &entry) const;
+    // Whether there is something to mark with: the whole marker, or the kept patterns.
+    bool marks() const { return m_loaded.marker || m_kept; }
     // Why loading failed, in German; empty otherwise.
     QString error() const { return m_loaded.error; }
 
