@@ -69,18 +69,18 @@ int main(int argc, char *argv[])
     // What keeps the start fast stands here, each with what it saved when it was measured
     // (bench/startup-cost against the comparison window; memory at the window's first map).
     //
+    // With automatic syllables on, their patterns kept from an earlier run open on a thread of
+    // their own while the toolkit starts, first of all, so that the first word is drawn marked
+    // without the window's thread waiting for them (the whole marker is built once the window
+    // is up). Their folder is named after the program, so the name comes first.
+    QApplication::setApplicationName(QStringLiteral("Trabelo"));
+    ExtrasController::prepare(QDir::current());
     // The font configuration (4.3 ms and 1.1 MB to read, measured alone) is read on a thread of
     // its own while the toolkit starts, at the program's own priority (see FontCatalog).
     FontCatalog::prepareSystemFamilies();
     // The collation the word queue is sorted with opens on a thread of its own: the first sort
     // finds it loaded (0.3 ms of the window's thread, median of 21 cold starts).
     AlphabeticalOrder::prepareCollation();
-    // With automatic syllables on, their patterns kept from an earlier run load on a thread of
-    // their own while the toolkit starts, so that the first word is drawn marked without the
-    // window's thread loading them: 15-18 ms to map (medians of 31 interleaved starts, twice,
-    // on a busy machine). Their folder is named after the program, so the name comes first.
-    QApplication::setApplicationName(QStringLiteral("Trabelo"));
-    ExtrasController::prepare(QDir::current());
     // Measures that lie in their own classes, each the work of something used later or never:
     // - the German button texts load with the first box, the hint (MessageBoxDialogs): 120 kB;
     // - a pop-up list builds its list control when first opened (PopupList): 720 kB;

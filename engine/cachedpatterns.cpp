@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 
@@ -18,7 +19,7 @@ namespace {
 constexpr QByteArrayView magic("TRBPATC\n");
 // Raised whenever the layout changes, and whenever the patterns are read differently before
 // the library builds its automaton from them: a cache holds what was built then.
-constexpr quint32 formatVersion = 3;
+constexpr quint32 formatVersion = 4;
 constexpr qsizetype checksumAt = magic.size() + 4;
 constexpr qsizetype headerSize = checksumAt + 8;
 constexpr int maxLevels = 2;
@@ -35,6 +36,14 @@ constexpr qsizetype maxStateRecordSize = minStateRecordSize + maxTransitions + m
 // The library reads patterns of fewer than MAX_CHARS characters, so no state's string is longer.
 constexpr int maxDepth = 0x7F;
 constexpr quint8 atEdgeBit = 0x80;
+// Every step-th state's record is noted before the records, where it lies and which number its
+// first child has, so that a state's record can be found without reading all before it.
+constexpr quint32 step = CachedPatterns::Index::step;
+
+quint32 checkpointCount(quint32 states)
+{
+    return (states + step - 1) / step;
+}
 
 class Writer
 {
@@ -131,6 +140,40 @@ private:
     bool m_ok = true;
 };
 
+// Takes a cache's bytes from the front. Once a take fails, this and every later one fail.
+class Cursor
+{
+public:
+    explicit Cursor(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    // The next count bytes, or empty when fewer are left.
+    QByteArrayView take(qint64 count)
+    {
+        if (!m_ok || count < 0 || count > m_bytes.size() - m_at) {
+            m_ok = false;
+            return {};
+        }
+        const QByteArrayView taken = m_bytes.sliced(m_at, qsizetype(count));
+        m_at += qsizetype(count);
+        return taken;
+    }
+    template <typename T> T number()
+    {
+        const QByteArrayView raw = take(sizeof(T));
+        return m_ok ? qFromLittleEndian<T>(raw.data()) : T();
+    }
+    // What is left, for a reader that takes it in a loop of its own and then skips what it used.
+    QByteArrayView rest() const { return m_ok ? m_bytes.sliced(m_at) : QByteArrayView(); }
+    void skip(qsizetype count) { m_at += count; }
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_ok && m_at == m_bytes.size(); }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    bool m_ok = true;
+};
+
 std::size_t matchLength(const HyphenState &state)
 {
     return state.match ? std::strlen(state.match) : 0;
@@ -146,12 +189,12 @@ void writeKey(Writer &out, const CachedPatterns::Key &key)
     out.number(quint64(key.checksum));
 }
 
-bool keyMatches(Reader &in, const CachedPatterns::Key &key)
+template <typename Input> bool keyMatches(Input &in, const CachedPatterns::Key &key)
 {
-    const bool samePath = in.take(in.number<quint32>()) == key.patternsPath.toUtf8();
-    const auto size = in.number<qint64>();
-    const auto modified = in.number<qint64>();
-    const auto checksum = in.number<quint64>();
+    const bool samePath = in.take(in.template number<quint32>()) == key.patternsPath.toUtf8();
+    const auto size = in.template number<qint64>();
+    const auto modified = in.template number<qint64>();
+    const auto checksum = in.template number<quint64>();
     return in.ok() && samePath && size == key.size && modified == key.modified &&
            checksum == key.checksum;
 }
@@ -176,6 +219,26 @@ std::vector<int> breadthFirstOrder(const HyphenDict &level)
         }
     }
     return order.size() == states.size() ? order : std::vector<int>{};
+}
+
+// The records' length, then where every step-th record lies and which number its first child has.
+void writeCheckpoints(Writer &out, const HyphenDict &level, const std::vector<int> &order)
+{
+    std::vector<std::pair<quint32, quint32>> checkpoints;
+    quint32 offset = 0;
+    quint32 reached = 1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const HyphenState &state = level.states[order[i]];
+        if (i % step == 0)
+            checkpoints.emplace_back(offset, reached);
+        offset += quint32(minStateRecordSize + state.num_trans) + quint32(matchLength(state));
+        reached += quint32(state.num_trans);
+    }
+    out.number(offset);
+    for (const auto &[at, firstChild] : checkpoints) {
+        out.number(at);
+        out.number(firstChild);
+    }
 }
 
 // False when the level holds what the format cannot: replacements, UTF-8, states that are not a
@@ -214,6 +277,7 @@ bool writeLevel(Writer &out, const HyphenDict &level)
     }
     out.number(quint32(level.num_states));
     out.number(matchBytes);
+    writeCheckpoints(out, level, order);
     for (const int s : order) {
         const HyphenState &state = level.states[s];
         const int fallback = state.fallback_state;
@@ -276,8 +340,9 @@ bool matchFits(QByteArrayView digits, quint8 depthAndEdge)
 // known before they are needed. Every fallback leads to a shorter string, so the library's
 // search for a transition ends.
 bool readStates(Reader &in, quint32 count, AutomatonMemory &memory, CachedPatterns::Level &level,
-                quint32 matchBytes)
+                quint32 matchBytes, const std::vector<quint32> &checkpoints)
 {
+    quint32 offset = 0;
     HyphenState *states = memory.take<HyphenState>(count);
     HyphenTrans *transitions = memory.take<HyphenTrans>(count - 1);
     char *matches = memory.take<char>(matchBytes);
@@ -298,6 +363,11 @@ bool readStates(Reader &in, quint32 count, AutomatonMemory &memory, CachedPatter
         if (record.size() < size)
             return false;
         in.skip(size);
+        // The checkpoints must say what the records do.
+        if (s % step == 0 &&
+            (checkpoints[2 * (s / step)] != offset || checkpoints[2 * (s / step) + 1] != reached))
+            return false;
+        offset += quint32(size);
         const QByteArrayView characters = record.sliced(minStateRecordSize, transitionCount);
         const QByteArrayView digits =
             record.sliced(minStateRecordSize + transitionCount, matchSize);
@@ -333,7 +403,7 @@ bool readStates(Reader &in, quint32 count, AutomatonMemory &memory, CachedPatter
             matchesUsed += matchSize + 1u;
         }
     }
-    if (reached != count || matchesUsed != matchBytes)
+    if (reached != count || matchesUsed != matchBytes || offset != checkpoints.back())
         return false;
     level.dict.num_states = int(count);
     level.dict.states = states;
@@ -354,13 +424,186 @@ bool readLevel(Reader &in, CachedPatterns::Level &level)
     if (!in.ok() || stateCount == 0 || stateCount > in.left() / minStateRecordSize ||
         matchBytes > in.left())
         return false;
+    // The checkpoints, each two numbers, and last the records' length.
+    std::vector<quint32> checkpoints(2 * std::size_t(checkpointCount(stateCount)));
+    const auto recordsLength = in.number<quint32>();
+    for (quint32 &number : checkpoints)
+        number = in.number<quint32>();
+    checkpoints.push_back(recordsLength);
     // With room for the pieces' alignment and, in the sanitizer build, the guards between them.
     level.memory = AutomatonMemory(stateCount * sizeof(HyphenState) +
                                    (stateCount - 1) * sizeof(HyphenTrans) + matchBytes + 512);
-    if (!readStates(in, stateCount, level.memory, level, matchBytes))
+    if (!in.ok() || !readStates(in, stateCount, level.memory, level, matchBytes, checkpoints))
         return false;
     std::strcpy(dict.cset, "ISO8859-1");
     return true;
+}
+
+// Whether a state's string, a '.' at either end aside, lies within one of the words. The
+// library walks a word, or a part of it, between two '.'; every state it reaches stands for a
+// piece of what it has read, so it reaches no other states.
+bool withinWords(QByteArrayView string, const QList<QByteArray> &words)
+{
+    if (string.startsWith('.'))
+        string = string.sliced(1);
+    if (string.endsWith('.'))
+        string.chop(1);
+    if (string.contains('.'))
+        return false;
+    return std::any_of(words.begin(), words.end(),
+                       [string](const QByteArray &word) { return word.contains(string); });
+}
+
+// A state of a level that a walk over the words can reach, as the cache holds it.
+struct Selected
+{
+    quint32 state = 0;
+    QByteArray string;
+    qint32 fallback = -1;
+    QByteArrayView digits;
+    std::vector<std::pair<char, quint32>> children; // only those within the words
+};
+
+// The position of state among the selected ones, which are in the order of their numbers; -1
+// when it is not one of them.
+int selectedIndex(const std::vector<Selected> &selected, qint64 state)
+{
+    const auto found = std::lower_bound(selected.begin(), selected.end(), state,
+                                        [](const Selected &s, qint64 n) { return s.state < n; });
+    return found != selected.end() && found->state == state ? int(found - selected.begin()) : -1;
+}
+
+// Checks one selected state as read() checks every state: its string is known here, so its
+// fallback must stand for a shorter end of it, as the library builds them.
+bool selectedStateSound(const Selected &here, const std::vector<Selected> &selected)
+{
+    const QByteArray &string = here.string;
+    const quint8 depthAndEdge =
+        quint8(string.size()) | (string.startsWith('.') ? atEdgeBit : quint8(0));
+    if (string.size() >= maxDepth || !matchFits(here.digits, depthAndEdge))
+        return false;
+    if (here.state == 0)
+        return here.fallback == -1;
+    const int fallback = selectedIndex(selected, here.fallback);
+    return fallback >= 0 && selected[std::size_t(fallback)].string.size() < string.size() &&
+           string.endsWith(selected[std::size_t(fallback)].string);
+}
+
+// State's record, read on from the checkpoint before it, and the number of its first child;
+// an empty record when the bytes do not frame it.
+std::pair<QByteArrayView, quint32> recordOf(const CachedPatterns::Index::Level &level,
+                                            quint32 state)
+{
+    const qsizetype at = qsizetype(state / step) * 8;
+    if (state >= level.count || at + 8 > level.checkpoints.size())
+        return {};
+    const auto offset = qFromLittleEndian<quint32>(level.checkpoints.data() + at);
+    auto firstChild = qFromLittleEndian<quint32>(level.checkpoints.data() + at + 4);
+    QByteArrayView rest =
+        offset < level.records.size() ? level.records.sliced(offset) : QByteArrayView();
+    for (quint32 s = state / step * step;; ++s) {
+        if (rest.size() < minStateRecordSize)
+            return {};
+        const qsizetype size = minStateRecordSize + quint8(rest[4]) + quint8(rest[5]);
+        if (rest.size() < size)
+            return {};
+        if (s == state)
+            return {rest.first(size), firstChild};
+        firstChild += quint8(rest[4]);
+        rest = rest.sliced(size);
+    }
+}
+
+// The states of one level within the words, found through the index from state 0.
+bool selectStates(const CachedPatterns::Index::Level &level, const QList<QByteArray> &words,
+                  std::vector<Selected> &selected)
+{
+    selected.push_back({});
+    // Children are numbered after their parents, and the children of an earlier state before
+    // those of a later one: the selected states come in the order of their numbers, each once.
+    for (std::size_t next = 0; next < selected.size(); ++next) {
+        const auto [record, firstChild] = recordOf(level, selected[next].state);
+        if (record.isEmpty())
+            return false;
+        const auto transitionCount = quint8(record[4]);
+        // Indexed each time: a push may move the selected states.
+        selected[next].fallback = qFromLittleEndian<qint32>(record.data());
+        selected[next].digits = record.sliced(minStateRecordSize + transitionCount);
+        for (int k = 0; k < transitionCount; ++k) {
+            const char character = record[minStateRecordSize + k];
+            const QByteArray string = selected[next].string + character;
+            if (!withinWords(string, words))
+                continue;
+            const quint32 child = firstChild + quint32(k);
+            if (child >= level.count || child <= selected.back().state)
+                return false;
+            selected[next].children.emplace_back(character, child);
+            selected.push_back({child, string, -1, {}, {}});
+        }
+        if (!selectedStateSound(selected[next], selected))
+            return false;
+    }
+    return true;
+}
+
+// Builds the selected states as a level of their own, numbered in their order.
+bool buildSelected(const std::vector<Selected> &selected, CachedPatterns::Level &level)
+{
+    std::size_t transitionCount = 0;
+    std::size_t matchBytes = 0;
+    for (const Selected &state : selected) {
+        transitionCount += state.children.size();
+        matchBytes += state.digits.isEmpty() ? 0 : std::size_t(state.digits.size()) + 1;
+    }
+    level.memory = AutomatonMemory(selected.size() * sizeof(HyphenState) +
+                                   transitionCount * sizeof(HyphenTrans) + matchBytes + 512);
+    auto *states = level.memory.take<HyphenState>(selected.size());
+    auto *transitions = level.memory.take<HyphenTrans>(transitionCount);
+    char *matches = level.memory.take<char>(matchBytes);
+    if (!states || (transitionCount && !transitions) || (matchBytes && !matches))
+        return false;
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+        const Selected &state = selected[i];
+        states[i] = HyphenState{nullptr,
+                                nullptr,
+                                0,
+                                0,
+                                state.fallback < 0 ? -1 : selectedIndex(selected, state.fallback),
+                                int(state.children.size()),
+                                state.children.empty() ? nullptr : transitions};
+        for (const auto &[character, child] : state.children)
+            *transitions++ = HyphenTrans{character, selectedIndex(selected, child)};
+        if (!state.digits.isEmpty()) {
+            states[i].match = matches;
+            std::memcpy(matches, state.digits.data(), std::size_t(state.digits.size()));
+            matches[state.digits.size()] = '\0';
+            matches += state.digits.size() + 1;
+        }
+    }
+    level.dict.num_states = int(selected.size());
+    level.dict.states = states;
+    return true;
+}
+
+// Finds one level's checkpoints and records, and skips them.
+bool indexLevel(Cursor &in, CachedPatterns::Index::Level &level)
+{
+    for (int i = 0; i < 4; ++i)
+        in.number<qint8>();        // the minimal lengths
+    in.take(in.number<quint32>()); // the NOHYPHEN items
+    level.count = in.number<quint32>();
+    in.number<quint32>(); // the matches' length
+    const auto recordsLength = in.number<quint32>();
+    level.checkpoints = in.take(qint64(checkpointCount(level.count)) * 8);
+    level.records = in.take(recordsLength);
+    return in.ok() && level.count > 0;
+}
+
+// The key: the patterns' path, their size, modification time and checksum.
+void skipKey(Cursor &in)
+{
+    in.take(in.number<quint32>());
+    in.take(3 * 8);
 }
 
 } // namespace
@@ -394,6 +637,12 @@ std::optional<CachedPatterns::Key> CachedPatterns::keyOfFile(const QString &patt
     // Not a folder, nor a pipe that would keep the reader waiting.
     if (!QFileInfo(patternsPath).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // Mapped, the bytes are not copied: a third less time at every start. The system's files
+    // are replaced whole when updated, never changed in place.
+    const qint64 size = file.size();
+    if (const uchar *mapped = size > 0 ? file.map(0, size) : nullptr)
+        return keyOf(patternsPath,
+                     QByteArrayView(reinterpret_cast<const char *>(mapped), qsizetype(size)));
     QByteArray block(checksumBlockSize, Qt::Uninitialized);
     Key key{patternsPath, 0, QFileInfo(file).lastModified().toMSecsSinceEpoch(), 0};
     for (;;) {
@@ -471,6 +720,55 @@ std::unique_ptr<CachedPatterns> CachedPatterns::read(QIODevice &device, qint64 s
     if (!in.atEnd() || in.checksum() != sum)
         return nullptr;
     if (levelCount == 2)
+        cached->m_levels[0].dict.nextlevel = &cached->m_levels[1].dict;
+    return cached;
+}
+
+bool CachedPatterns::isSound(QByteArrayView bytes, const Key &key)
+{
+    if (bytes.size() < headerSize || bytes.size() > maxCacheSize)
+        return false;
+    Cursor in(bytes);
+    return in.take(magic.size()) == magic && in.number<quint32>() == formatVersion &&
+           in.number<quint64>() == checksum(bytes.sliced(headerSize)) && keyMatches(in, key);
+}
+
+std::optional<CachedPatterns::Index> CachedPatterns::indexOf(QByteArrayView bytes)
+{
+    Cursor in(bytes);
+    in.take(headerSize);
+    skipKey(in);
+    const auto levelCount = in.number<quint8>();
+    if (!in.ok() || levelCount < 1 || levelCount > maxLevels)
+        return std::nullopt;
+    Index index;
+    index.levels.resize(levelCount);
+    for (Index::Level &level : index.levels) {
+        level.start = bytes.size() - in.rest().size();
+        if (!indexLevel(in, level))
+            return std::nullopt;
+    }
+    return in.atEnd() ? std::optional(std::move(index)) : std::nullopt;
+}
+
+std::unique_ptr<CachedPatterns> CachedPatterns::readFor(QByteArrayView bytes, const Index &index,
+                                                        const QList<QByteArray> &words)
+{
+    std::unique_ptr<CachedPatterns> cached(new CachedPatterns);
+    for (std::size_t i = 0; i < index.levels.size() && i < std::size_t(maxLevels); ++i) {
+        Level &level = cached->m_levels[i];
+        HyphenDict &dict = level.dict;
+        Cursor in(bytes.sliced(index.levels[i].start));
+        for (char *minimum : {&dict.lhmin, &dict.rhmin, &dict.clhmin, &dict.crhmin})
+            *minimum = char(in.number<qint8>());
+        const QByteArrayView noHyphen = in.take(in.number<quint32>());
+        std::vector<Selected> selected;
+        if (!in.ok() || !readNoHyphen(noHyphen, level.noHyphen, dict) ||
+            !selectStates(index.levels[i], words, selected) || !buildSelected(selected, level))
+            return nullptr;
+        std::strcpy(dict.cset, "ISO8859-1");
+    }
+    if (index.levels.size() == 2)
         cached->m_levels[0].dict.nextlevel = &cached->m_levels[1].dict;
     return cached;
 }

@@ -4,6 +4,7 @@
 #include "automatonmemory.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <hyphen.h>
@@ -33,6 +34,8 @@ class QIODevice;
 //     i8 lhmin, rhmin, clhmin, crhmin
 //     u32 length of the NOHYPHEN items, the items, each ended by a zero byte
 //     u32 state count, u32 length of the matches, each counted with a zero byte to end it
+//     u32 length of the records; for every 64th state in the order below, u32 where its record
+//       starts within the records and u32 the number of its first child
 //     the states in breadth-first order from state 0, each as i32 fallback state,
 //       u8 transition count, u8 match length, the transitions' characters, the match's digits
 // The transitions' targets are not written: in breadth-first order the k-th transition of a
@@ -73,6 +76,32 @@ public:
     static QByteArray sealed(QByteArray bytes);
     // Null unless bytes are a sound cache for key.
     static std::unique_ptr<CachedPatterns> read(QByteArrayView bytes, const Key &key);
+    // Whether bytes were written by this format for key and hold the checksum of what follows.
+    static bool isSound(QByteArrayView bytes, const Key &key);
+    // Where a cache's levels, their checkpoints and records lie in its bytes.
+    struct Index
+    {
+        // Every step-th state's record is noted, where it lies and which number its first
+        // child has: a state's record is found by reading on from the one noted before it.
+        static constexpr quint32 step = 64;
+        struct Level
+        {
+            qsizetype start = 0; // of the level, in the bytes
+            quint32 count = 0;   // of its states
+            QByteArrayView checkpoints;
+            QByteArrayView records;
+        };
+        std::vector<Level> levels;
+    };
+    // None unless the levels of bytes are where their lengths say; it looks at no record.
+    static std::optional<Index> indexOf(QByteArrayView bytes);
+    // Only the few states of bytes that the library's hyphenation of the words (lower case,
+    // ISO-8859-1), or of any part of them, can reach: marks those words exactly as the whole
+    // automaton does, without building it. The states taken are checked as read() checks
+    // them; null when they are refused. index is indexOf(bytes); whether bytes belong to the
+    // patterns at hand is isSound()'s to tell.
+    static std::unique_ptr<CachedPatterns> readFor(QByteArrayView bytes, const Index &index,
+                                                   const QList<QByteArray> &words);
 
     // Written whole or not at all, its folder made if need be; false when it could not be.
     static bool save(const QString &cachePath, const Key &key, const HyphenDict &dict);

@@ -2,6 +2,7 @@
 #include "syllablemarker.h"
 
 #include "cachedpatterns.h"
+#include "keptpatterns.h"
 #include "texts.h"
 
 #include <QFile>
@@ -270,6 +271,26 @@ SyllableMarker::fromCache(std::unique_ptr<CachedPatterns> cached)
     patterns->dict->lhmin = outerMinimum;
     patterns->dict->rhmin = outerMinimum;
     return std::shared_ptr<const SyllableMarker>(new SyllableMarker(std::move(patterns)));
+}
+
+std::shared_ptr<const SyllableMarker> SyllableMarker::forEntries(const KeptPatterns &kept,
+                                                                 const QStringList &entries)
+{
+    // The letters the library is given, lower case, a run of letters at a time; and the two
+    // words that tell German patterns.
+    QList<QByteArray> words{QByteArrayLiteral("fenster"), QByteArrayLiteral("zucker")};
+    for (const QString &entry : entries) {
+        QByteArray run;
+        for (const QChar c : entry + u' ') {
+            if (c.isLetter()) {
+                run += char(QChar::toLower(c.unicode()));
+            } else if (!run.isEmpty()) {
+                words += run;
+                run.clear();
+            }
+        }
+    }
+    return germanFromCache(kept.statesFor(words));
 }
 
 std::shared_ptr<const SyllableMarker>

@@ -8,6 +8,7 @@
 // format, TRABELO_WRITE_SEEDS=FOLDER fuzz_cachedpatterns writes them anew into FOLDER.
 
 #include "cachedpatterns.h"
+#include "keptpatterns.h"
 #include "syllablemarker.h"
 
 #include <QDebug>
@@ -42,6 +43,21 @@ void checkWord(const SyllableMarker &marker, const QString &word)
 {
     if (marker.markWord(word).remove(u'-') != word)
         fail("marking changed more than hyphens", word);
+}
+
+// The states one word's marking walks through, taken from the bytes whatever they are:
+// refused, or marking the word without a crash; where the whole automaton is sound too,
+// marking it exactly as that does.
+void checkStatesFor(const KeptPatterns *kept, const QString &word, const SyllableMarker *whole)
+{
+    if (!kept)
+        return;
+    const auto forWord = SyllableMarker::fromCache(kept->statesFor({word.toLower().toLatin1()}));
+    if (!forWord)
+        return;
+    checkWord(*forWord, word);
+    if (whole && forWord->markWord(word) != whole->markWord(word))
+        fail("the states for a word mark it otherwise than the whole automaton", word);
 }
 
 void writeSeeds(const QString &folder)
@@ -82,15 +98,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView body(reinterpret_cast<const char *>(data), qsizetype(size));
     const QByteArray bytes = CachedPatterns::sealed(body.toByteArray());
+    const std::unique_ptr<KeptPatterns> kept = KeptPatterns::fromBytes(bytes, key);
+    const QString word = wordFrom(body);
     std::unique_ptr<CachedPatterns> cached = CachedPatterns::read(bytes, key);
-    if (!cached)
+    if (!cached) {
+        checkStatesFor(kept.get(), word, nullptr);
         return 0;
+    }
     if (CachedPatterns::write(key, *cached->dict()) != bytes)
         fail("the patterns rebuilt are written back differently");
     const auto marker = SyllableMarker::fromCache(std::move(cached));
-    for (const char16_t *word : {u"Fenster", u"Zuckerahorn", u"Oma", u"a", u"Ei", u"Schifffahrt",
-                                 u"Taschenlampe", u"Übungsheft", u"Straße"})
-        checkWord(*marker, QString::fromUtf16(word));
-    checkWord(*marker, wordFrom(body));
+    for (const char16_t *known : {u"Fenster", u"Zuckerahorn", u"Oma", u"a", u"Ei", u"Schifffahrt",
+                                  u"Taschenlampe", u"Übungsheft", u"Straße"}) {
+        checkWord(*marker, QString::fromUtf16(known));
+        checkStatesFor(kept.get(), QString::fromUtf16(known), marker.get());
+    }
+    checkWord(*marker, word);
+    checkStatesFor(kept.get(), word, marker.get());
     return 0;
 }

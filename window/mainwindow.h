@@ -38,7 +38,7 @@ public:
         SyllableMarkerLoader::Source markerSource = &SyllableMarkerLoader::loadSystemPatterns;
         // Reads aloud, for the extras. Not owned, must outlive; null: no speech at all.
         Speaker *speaker = nullptr;
-        // Gives the syllable marker kept from an earlier run, for the extras.
+        // Gives the syllable patterns kept from an earlier run, for the extras.
         SyllableMarkerLoader::KeptSource keptMarkerSource =
             &SyllableMarkerLoader::keptSystemPatterns;
         // Shows the pages to print, for the extras. Not owned, must outlive; null: no printing.

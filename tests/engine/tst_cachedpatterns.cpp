@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cachedpatterns.h"
+#include "keptpatterns.h"
 #include "scratchfiles.h"
 #include "syllablemarker.h"
 
@@ -133,6 +134,7 @@ private Q_SLOTS:
         QVERIFY(damage(patterns, cache, fileBytes(cache), QFileInfo(patterns).lastModified()));
 
         QVERIFY(!SyllableMarker::loadFromCache(patterns, cache));
+        QVERIFY(!KeptPatterns::open(patterns, cache));
         const SyllableMarker::Loaded loaded = SyllableMarker::load(patterns, cache);
         QVERIFY(loaded.marker && !loaded.fromCache);
         const auto rebuilt = SyllableMarker::loadFromCache(patterns, cache);
@@ -141,7 +143,8 @@ private Q_SLOTS:
     }
 
     // Automata the library never builds, each of which would make its hyphenation read or
-    // write out of bounds or search for ever, are refused even behind a right checksum.
+    // write out of bounds or search for ever, are refused even behind a right checksum; so
+    // are the states of one that a word reaching all of them needs.
     void unsoundAutomatonRefused_data()
     {
         using Change = std::function<void(Automaton &)>;
@@ -191,6 +194,8 @@ private Q_SLOTS:
         QCOMPARE(bool(cached), accepted);
         if (cached)
             QCOMPARE(CachedPatterns::write(someKey, *cached->dict()), bytes);
+        const std::unique_ptr<KeptPatterns> kept = KeptPatterns::fromBytes(bytes, someKey);
+        QCOMPARE(kept && kept->statesFor({"ab"_ba}), accepted);
     }
 
     // The states are stored breadth-first without the transitions' targets: counts of

@@ -335,8 +335,7 @@ void ExtrasController::onSpeechReadiness()
 
 QString ExtrasController::drawnEntry(const QString &entry) const
 {
-    const SyllableMarker *marker = m_markerLoader->marker();
-    return m_extras.isOn(Extra::AutomaticSyllables) && marker ? marker->markEntry(entry) : entry;
+    return m_extras.isOn(Extra::AutomaticSyllables) ? m_markerLoader->markEntry(entry) : entry;
 }
 
 QString ExtrasController::letterEntryPrompt() const

@@ -43,15 +43,15 @@ public:
         // Reads aloud; asked to connect only once a speech extra is used. Not owned, must
         // outlive; null: no speech at all.
         Speaker *speaker = nullptr;
-        // The syllable marker kept from an earlier run; called at start-up when the automatic
-        // syllables are on. Without it, markerSource alone loads.
+        // The syllable patterns kept from an earlier run; called at start-up when the automatic
+        // syllables are on. Without them, markerSource alone loads.
         SyllableMarkerLoader::KeptSource keptMarkerSource;
         // Shows the pages to print. Not owned, must outlive; null: no printing.
         PrintPreview *printing = nullptr;
     };
 
     // A start-up measure: when "trabelo.ini" of folder has the automatic syllables on, their
-    // patterns kept from an earlier run start loading on a thread of their own, for
+    // patterns kept from an earlier run start opening on a thread of their own, for
     // SyllableMarkerLoader::keptSystemPatterns(). Needs the application's name.
     static void prepare(const QDir &folder);
 
@@ -63,7 +63,7 @@ public:
 
     // Reads "trabelo.ini" of the working folder and puts it into effect: part of the start-up,
     // before the first word. Patterns kept from an earlier run are taken at once, so that the
-    // first word is drawn with its syllables.
+    // first word is drawn with its syllables; the whole marker loads once the window is up.
     void load();
     // The window is up: work that takes seconds (the patterns, the speech service) may start,
     // on threads of its own, so that an extra never delays the window.

@@ -8,12 +8,12 @@
 
 namespace {
 
-std::future<std::shared_ptr<const SyllableMarker>> preparedKeptPatterns;
+std::future<std::shared_ptr<const KeptPatterns>> preparedKeptPatterns;
 std::once_flag keptPatternsPrepared;
 
-std::shared_ptr<const SyllableMarker> loadKeptPatterns(const QString &cachePath)
+std::shared_ptr<const KeptPatterns> openKeptPatterns(const QString &cachePath)
 {
-    return SyllableMarker::loadFromCache(SyllableMarker::defaultPatternsPath(), cachePath);
+    return KeptPatterns::open(SyllableMarker::defaultPatternsPath(), cachePath);
 }
 
 } // namespace
@@ -23,7 +23,10 @@ SyllableMarkerLoader::SyllableMarkerLoader(Source source, QObject *parent)
 {
     connect(&m_watcher, &QFutureWatcher<SyllableMarker::Loaded>::finished, this, [this] {
         m_loaded = m_watcher.result();
-        emit finished();
+        const bool marksAsBefore = m_kept && m_loaded.marker;
+        m_kept.reset();
+        if (!marksAsBefore)
+            emit finished();
     });
 }
 
@@ -35,12 +38,21 @@ void SyllableMarkerLoader::start()
     m_watcher.setFuture(QtConcurrent::run(m_source));
 }
 
-void SyllableMarkerLoader::adopt(std::shared_ptr<const SyllableMarker> marker)
+void SyllableMarkerLoader::adopt(std::shared_ptr<const KeptPatterns> kept)
 {
-    if (m_started || !marker)
-        return;
-    m_started = true;
-    m_loaded = {std::move(marker), QString(), true};
+    if (!m_started && kept)
+        m_kept = std::move(kept);
+}
+
+QString SyllableMarkerLoader::markEntry(const QString &entry) const
+{
+    if (m_loaded.marker)
+        return m_loaded.marker->markEntry(entry);
+    if (m_kept) {
+        if (const auto marker = SyllableMarker::forEntries(*m_kept, {entry}))
+            return marker->markEntry(entry);
+    }
+    return entry;
 }
 
 SyllableMarker::Loaded SyllableMarkerLoader::loadSystemPatterns()
@@ -54,13 +66,13 @@ void SyllableMarkerLoader::prepareKeptSystemPatterns()
     std::call_once(keptPatternsPrepared, [] {
         // The folder is looked up here, where the application's name is known to be set.
         preparedKeptPatterns =
-            std::async(std::launch::async, &loadKeptPatterns, SyllableMarker::defaultCachePath());
+            std::async(std::launch::async, &openKeptPatterns, SyllableMarker::defaultCachePath());
     });
 }
 
-std::shared_ptr<const SyllableMarker> SyllableMarkerLoader::keptSystemPatterns()
+std::shared_ptr<const KeptPatterns> SyllableMarkerLoader::keptSystemPatterns()
 {
     if (preparedKeptPatterns.valid())
         return preparedKeptPatterns.get();
-    return loadKeptPatterns(SyllableMarker::defaultCachePath());
+    return openKeptPatterns(SyllableMarker::defaultCachePath());
 }

@@ -62,7 +62,7 @@ private Q_SLOTS:
         f->speaker.setReason({});
         f->open(entry + "\r\n").show();
         if (extras.startsWith("Automatic"))
-            QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marker(),
+            QTRY_VERIFY_WITH_TIMEOUT(f->window->findChild<SyllableMarkerLoader *>()->marks(),
                                      markerLoadLimit);
         for (int i = 0; i < 3 && f->word() != QString::fromLatin1(entry); ++i) // "malt" first
             QTest::mouseClick(f->field(), Qt::LeftButton);
