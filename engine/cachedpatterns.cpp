@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
+#include <tuple>
 
 namespace {
 
@@ -162,9 +163,6 @@ public:
         const QByteArrayView raw = take(sizeof(T));
         return m_ok ? qFromLittleEndian<T>(raw.data()) : T();
     }
-    // What is left, for a reader that takes it in a loop of its own and then skips what it used.
-    QByteArrayView rest() const { return m_ok ? m_bytes.sliced(m_at) : QByteArrayView(); }
-    void skip(qsizetype count) { m_at += count; }
     bool ok() const { return m_ok; }
     bool atEnd() const { return m_ok && m_at == m_bytes.size(); }
 
@@ -588,9 +586,9 @@ bool buildSelected(const std::vector<Selected> &selected, CachedPatterns::Level 
 // Finds one level's checkpoints and records, and skips them.
 bool indexLevel(Cursor &in, CachedPatterns::Index::Level &level)
 {
-    for (int i = 0; i < 4; ++i)
-        in.number<qint8>();        // the minimal lengths
-    in.take(in.number<quint32>()); // the NOHYPHEN items
+    for (qint8 &minimum : level.minimums)
+        minimum = in.number<qint8>();
+    level.noHyphen = in.take(in.number<quint32>());
     level.count = in.number<quint32>();
     in.number<quint32>(); // the matches' length
     const auto recordsLength = in.number<quint32>();
@@ -744,27 +742,26 @@ std::optional<CachedPatterns::Index> CachedPatterns::indexOf(QByteArrayView byte
     Index index;
     index.levels.resize(levelCount);
     for (Index::Level &level : index.levels) {
-        level.start = bytes.size() - in.rest().size();
         if (!indexLevel(in, level))
             return std::nullopt;
     }
     return in.atEnd() ? std::optional(std::move(index)) : std::nullopt;
 }
 
-std::unique_ptr<CachedPatterns> CachedPatterns::readFor(QByteArrayView bytes, const Index &index,
+std::unique_ptr<CachedPatterns> CachedPatterns::readFor(const Index &index,
                                                         const QList<QByteArray> &words)
 {
     std::unique_ptr<CachedPatterns> cached(new CachedPatterns);
     for (std::size_t i = 0; i < index.levels.size() && i < std::size_t(maxLevels); ++i) {
         Level &level = cached->m_levels[i];
         HyphenDict &dict = level.dict;
-        Cursor in(bytes.sliced(index.levels[i].start));
-        for (char *minimum : {&dict.lhmin, &dict.rhmin, &dict.clhmin, &dict.crhmin})
-            *minimum = char(in.number<qint8>());
-        const QByteArrayView noHyphen = in.take(in.number<quint32>());
+        const Index::Level &indexed = index.levels[i];
+        std::tie(dict.lhmin, dict.rhmin, dict.clhmin, dict.crhmin) =
+            std::tuple(char(indexed.minimums[0]), char(indexed.minimums[1]),
+                       char(indexed.minimums[2]), char(indexed.minimums[3]));
         std::vector<Selected> selected;
-        if (!in.ok() || !readNoHyphen(noHyphen, level.noHyphen, dict) ||
-            !selectStates(index.levels[i], words, selected) || !buildSelected(selected, level))
+        if (!readNoHyphen(indexed.noHyphen, level.noHyphen, dict) ||
+            !selectStates(indexed, words, selected) || !buildSelected(selected, level))
             return nullptr;
         std::strcpy(dict.cset, "ISO8859-1");
     }

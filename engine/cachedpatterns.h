@@ -78,7 +78,7 @@ public:
     static std::unique_ptr<CachedPatterns> read(QByteArrayView bytes, const Key &key);
     // Whether bytes were written by this format for key and hold the checksum of what follows.
     static bool isSound(QByteArrayView bytes, const Key &key);
-    // Where a cache's levels, their checkpoints and records lie in its bytes.
+    // Where a cache's levels, their checkpoints and records lie in its bytes; it points into them.
     struct Index
     {
         // Every step-th state's record is noted, where it lies and which number its first
@@ -86,8 +86,9 @@ public:
         static constexpr quint32 step = 64;
         struct Level
         {
-            qsizetype start = 0; // of the level, in the bytes
-            quint32 count = 0;   // of its states
+            std::array<qint8, 4> minimums{}; // lhmin, rhmin, clhmin, crhmin
+            QByteArrayView noHyphen;
+            quint32 count = 0; // of its states
             QByteArrayView checkpoints;
             QByteArrayView records;
         };
@@ -95,12 +96,12 @@ public:
     };
     // None unless the levels of bytes are where their lengths say; it looks at no record.
     static std::optional<Index> indexOf(QByteArrayView bytes);
-    // Only the few states of bytes that the library's hyphenation of the words (lower case,
-    // ISO-8859-1), or of any part of them, can reach: marks those words exactly as the whole
+    // Only the few states of the indexed cache that the library's hyphenation of the words (lower
+    // case, ISO-8859-1), or of any part of them, can reach: marks those words exactly as the whole
     // automaton does, without building it. The states taken are checked as read() checks
-    // them; null when they are refused. index is indexOf(bytes); whether bytes belong to the
-    // patterns at hand is isSound()'s to tell.
-    static std::unique_ptr<CachedPatterns> readFor(QByteArrayView bytes, const Index &index,
+    // them; null when they are refused. index is indexOf(bytes), and bytes must outlive it;
+    // whether they belong to the patterns at hand is isSound()'s to tell.
+    static std::unique_ptr<CachedPatterns> readFor(const Index &index,
                                                    const QList<QByteArray> &words);
 
     // Written whole or not at all, its folder made if need be; false when it could not be.

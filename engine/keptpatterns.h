@@ -36,7 +36,7 @@ public:
     // Microseconds: the records were indexed when the cache was opened.
     std::unique_ptr<CachedPatterns> statesFor(const QList<QByteArray> &words) const
     {
-        return CachedPatterns::readFor(m_bytes, m_index, words);
+        return CachedPatterns::readFor(m_index, words);
     }
 
 private:
